@@ -1,0 +1,16 @@
+# Native build: the pure code and its unit tests, no Wine involved.
+if(HAKUZO_TESTS)
+  enable_testing()
+  find_package(GTest REQUIRED)
+  file(GLOB HAKUZO_UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+  add_executable(unit_tests ${HAKUZO_UNIT_TESTS})
+  target_link_libraries(unit_tests PRIVATE hakuzo_pure GTest::gtest GTest::gtest_main)
+  add_test(NAME unit_tests COMMAND unit_tests)
+endif()
+
+if(HAKUZO_BENCH)
+  find_package(benchmark REQUIRED)
+  file(GLOB HAKUZO_BENCHES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
+  add_executable(hakuzo_bench ${HAKUZO_BENCHES})
+  target_link_libraries(hakuzo_bench PRIVATE hakuzo_pure benchmark::benchmark benchmark::benchmark_main)
+endif()

@@ -1,0 +1,55 @@
+# Windows builds: the program, and (x86_64) the tests that run under Wine.
+add_compile_definitions(WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0500)
+
+set(HAKUZO_SYSTEM_LIBS comctl32 comdlg32 shell32 imm32 advapi32 gdi32 user32 kernel32)
+
+add_library(hakuzo_win STATIC ${HAKUZO_WIN_SOURCES})
+target_link_libraries(hakuzo_win PUBLIC hakuzo_pure ${HAKUZO_SYSTEM_LIBS})
+target_compile_options(hakuzo_win PRIVATE ${HAKUZO_PROGRAM_FLAGS})
+
+# Resources as an object library so the test programs carry the same menu,
+# accelerators and icons as the editor.
+add_library(hakuzo_resources OBJECT ${CMAKE_SOURCE_DIR}/resources/hakuzo.rc)
+target_include_directories(hakuzo_resources PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/hakuzo.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/hakuzo.ico;${CMAKE_SOURCE_DIR}/resources/hakuzo_small.ico")
+
+# The editor has its own entry point and no C runtime start-up: it depends on
+# system DLLs only and starts at once.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL i686)
+  set(HAKUZO_ENTRY _ProcessEntry)
+else()
+  set(HAKUZO_ENTRY ProcessEntry)
+endif()
+add_executable(hakuzo WIN32 ${CMAKE_SOURCE_DIR}/src/shell/process_entry.cpp $<TARGET_OBJECTS:hakuzo_resources>)
+target_compile_options(hakuzo PRIVATE ${HAKUZO_PROGRAM_FLAGS})
+target_link_libraries(hakuzo PRIVATE hakuzo_win)
+target_link_options(hakuzo PRIVATE -static -nostartfiles -Wl,-e,${HAKUZO_ENTRY} -s)
+
+if(HAKUZO_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL x86_64)
+  enable_testing()
+  include(${CMAKE_SOURCE_DIR}/cmake/googletest-mingw.cmake)
+  file(GLOB HAKUZO_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
+  add_executable(win_tests ${HAKUZO_WIN_TESTS} $<TARGET_OBJECTS:hakuzo_resources>)
+  target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
+  target_link_libraries(win_tests PRIVATE hakuzo_win gtest)
+  target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/resources)
+  target_link_options(win_tests PRIVATE -static -mwindows -mconsole)
+  add_test(NAME win_tests COMMAND win_tests)
+  set_tests_properties(win_tests PROPERTIES TIMEOUT 300)
+
+  file(GLOB HAKUZO_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.sh)
+  foreach(script ${HAKUZO_E2E_TESTS})
+    get_filename_component(name ${script} NAME_WE)
+    add_test(NAME e2e_${name} COMMAND bash ${script} $<TARGET_FILE:hakuzo>)
+    set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 180)
+  endforeach()
+endif()
+
+# The release exe itself, run under 32-bit Wine through qemu's user-mode
+# emulation where the machine allows it (slow: one start takes about a minute).
+if(HAKUZO_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL i686 AND EXISTS ${CMAKE_SOURCE_DIR}/tests/release/release_smoke.sh)
+  enable_testing()
+  add_test(NAME release_smoke COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/release_smoke.sh $<TARGET_FILE:hakuzo>)
+  set_tests_properties(release_smoke PROPERTIES TIMEOUT 900 SKIP_RETURN_CODE 77)
+endif()

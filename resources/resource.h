@@ -1,0 +1,48 @@
+// Resource and command ids, shared by the .rc file and the code.
+#pragma once
+
+#define IDR_MAINMENU 101
+#define IDI_MAIN 102
+#define IDR_ACCELERATORS 105
+#define IDI_SMALL 109
+#define IDD_RELAY 110
+#define IDD_FIND 111
+#define IDD_REPLACE 112
+
+#define ID_FILE_EXIT 40001
+#define ID_HELP_ABOUT 40002
+#define ID_FILE_OPEN 40003
+#define ID_FILE_SAVEAS 40004
+#define ID_FONT 40005
+#define ID_FILE_SAVE 40007
+#define ID_FILE_NEW 40008
+#define ID_SAVE_SIZE 40010
+#define ID_OPEN_DEFAULT 40011
+#define ID_OPEN_LAST 40012
+#define ID_OPEN_MAXIMIZED 40013
+#define ID_TEXT_COLOR 40014
+#define ID_BACK_COLOR 40015
+#define ID_RELAY_SETTINGS 40016
+#define ID_EUC_MODE 40017
+#define ID_LF_MODE 40018
+#define ID_SAVE_POSITION 40019
+#define ID_WORD_WRAP 40023
+#define ID_DEFAULT_EUC 40028
+#define ID_DEFAULT_LF 40029
+#define ID_AUTO_INDENT 40033
+#define ID_FIND 40036
+#define ID_FIND_NEXT 40037
+#define ID_FIND_PREVIOUS 40038
+#define ID_REPLACE 40039
+#define ID_REPLACE_NEXT 40040
+#define ID_REPLACE_PREVIOUS 40041
+#define ID_IME_ON_STARTUP 40042
+#define ID_USE_HISTORY 40044
+#define ID_SELECT_ALL 40045
+#define ID_RELAY_NOW 40046
+// The internal refresh command; also the child id of the edit view.
+#define ID_REFRESH 40100
+#define ID_RECENT_FIRST 40200
+#define ID_RECENT_LAST 40209
+// The status bar command; also the child id of the status bar.
+#define ID_STATUS_BAR 41001

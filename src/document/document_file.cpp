@@ -1,0 +1,121 @@
+#include "document/document_file.h"
+
+#include <windows.h>
+
+#include "document/path_helpers.h"
+#include "text/text.h"
+
+namespace {
+
+// WriteFile in pieces: one call may write less than asked on some devices.
+bool WriteAll(HANDLE file, const char* bytes, DWORD length, DWORD* written) {
+  *written = 0;
+  while (*written < length) {
+    DWORD n = 0;
+    if (!WriteFile(file, bytes + *written, length - *written, &n, nullptr) || n == 0) return false;
+    *written += n;
+  }
+  return true;
+}
+
+// Creates an empty, uniquely named file in the folder of path.
+bool MakeSiblingTempFile(const char* path, char* tempPath) {
+  char folder[MAX_PATH + 1];
+  CopyText(folder, sizeof folder, path);
+  *FileNamePart(folder) = 0;
+  if (!folder[0]) CopyText(folder, sizeof folder, ".\\");
+  if (TextLength(folder) > MAX_PATH - 14) return false;
+  return GetTempFileNameA(folder, "hkz", 0, tempPath) != 0;
+}
+
+}  // namespace
+
+long long ReadDocumentFile(const char* path, char* buffer, int cap) {
+  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND ? 0 : -1;
+  DWORD high = 0;
+  DWORD low = GetFileSize(file, &high);
+  if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) {
+    CloseHandle(file);
+    return -1;
+  }
+  unsigned long long size = (static_cast<unsigned long long>(high) << 32) | low;
+  if (size > static_cast<unsigned long long>(cap - 1)) {
+    CloseHandle(file);
+    return -static_cast<long long>(size);
+  }
+  DWORD read = 0;
+  BOOL ok = ReadFile(file, buffer, static_cast<DWORD>(size), &read, nullptr);
+  CloseHandle(file);
+  // A part of the file shown as the whole would be saved over the rest.
+  if (!ok || read != size) {
+    buffer[0] = 0;
+    return -1;
+  }
+  buffer[read] = 0;
+  return read;
+}
+
+long long WriteDocumentFile(const char* path, const char* text) {
+  DWORD length = static_cast<DWORD>(TextLength(text));
+  // The exclusive open that the save has always made: it refuses read-only
+  // and locked files, wrong names and missing folders, and truncates nothing.
+  HANDLE target = CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (target == INVALID_HANDLE_VALUE) return -1;
+  bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
+  DWORD written = 0;
+
+  if (!existed) {
+    // A new file: nothing to keep, so write it directly.
+    bool complete = WriteAll(target, text, length, &written);
+    CloseHandle(target);
+    if (!complete) DeleteFileA(path);
+    return written;
+  }
+  CloseHandle(target);
+
+  char tempPath[MAX_PATH + 1];
+  if (!MakeSiblingTempFile(path, tempPath)) return -1;
+  HANDLE temp = CreateFileA(tempPath, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (temp == INVALID_HANDLE_VALUE) {
+    DeleteFileA(tempPath);
+    return -1;
+  }
+  bool complete = WriteAll(temp, text, length, &written) && FlushFileBuffers(temp);
+  CloseHandle(temp);
+  if (!complete) {
+    DeleteFileA(tempPath);
+    return written < length ? static_cast<long long>(written) : -1;
+  }
+  // ReplaceFileA keeps the old file's attributes and security; where it is
+  // refused (some file systems), a plain replacing move still keeps the old
+  // file until the new one takes its name.
+  if (!ReplaceFileA(path, tempPath, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) &&
+      !MoveFileExA(tempPath, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileA(tempPath);
+    return -1;
+  }
+  return written;
+}
+
+LoadOutcome LoadDocument() {
+  DocumentState& d = Document;
+  d.lfMode = d.defaultLf;
+  d.eucMode = d.defaultEuc;
+  for (int i = 0; i <= BufferCapacity; ++i) d.TextBuffer[i] = 0;
+  long long rc = ReadDocumentFile(d.path, d.TextBuffer, ReadCap);
+  if (rc == -1) return {LoadResult::OpenFailed, 0};
+  if (rc < -1) return {LoadResult::TooLarge, static_cast<unsigned long long>(-rc)};
+  if (rc == 0) return {LoadResult::Loaded, 0};
+  return DecodeLoadedText(d, rc);
+}
+
+int SaveDocument() {
+  DocumentState& d = Document;
+  if (!EncodeTextForSave(d)) return 0;
+  long long n = WriteDocumentFile(d.path, d.TextBuffer);
+  return n >= 0 && n == TextLength(d.TextBuffer);
+}

@@ -1,0 +1,22 @@
+// Reading and writing the document's file.
+#pragma once
+
+#include "document/document_state.h"
+
+// n >= 0: n bytes read into buffer and terminated (0 also for a missing
+// file); -1: the file cannot be opened or was not read whole; -size: the file
+// has more than cap - 1 bytes and nothing was read. 64-bit, so files of 2 GiB
+// and more report their true size.
+long long ReadDocumentFile(const char* path, char* buffer, int cap);
+
+// Writes text (up to its terminator) as the whole new content of path and
+// returns the count written, or -1 when the file cannot be created. The old
+// content is replaced only after the new bytes are complete on disk, so a
+// failed write leaves it as it was.
+long long WriteDocumentFile(const char* path, const char* text);
+
+// Reads the file named by Document.path into TextBuffer in editor form.
+LoadOutcome LoadDocument();
+
+// Writes the editor text in TextBuffer to Document.path in the file's form.
+int SaveDocument();

@@ -1,0 +1,7 @@
+// Setting the main window's title for the open document.
+#pragma once
+
+#include <windows.h>
+
+void UpdateTitle(HWND mainWindow);
+void MarkTitleModified(HWND mainWindow);

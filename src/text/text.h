@@ -1,0 +1,19 @@
+// Bounded byte-string helpers. Every writer takes the destination's capacity
+// (terminator included), always terminates when the capacity is at least 1,
+// and never splits a Shift_JIS double-byte character when it has to cut.
+#pragma once
+
+// Shift_JIS lead bytes: 0x81-0x9F and 0xE0-0xFC.
+inline bool IsSjisLead(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+int TextLength(const char* text);
+
+// Both return the length of the destination afterwards.
+int CopyText(char* destination, int capacity, const char* source);
+int AppendText(char* destination, int capacity, const char* source);
+
+// A small printf: "%d", "%0Nd"/"%Nd" (int), "%u" (unsigned), "%s" and "%%".
+// Output longer than capacity - 1 bytes is cut. Returns the length written.
+int FormatText(char* destination, int capacity, const char* format, ...);

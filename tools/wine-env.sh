@@ -1,0 +1,52 @@
+# Sourced by the scripts in tools/ and tests/: the Wine environment the tests
+# and the editor run in. Never set up by hand.
+HAKUZO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX=${HAKUZO_WINEPREFIX:-$HAKUZO_ROOT/build/wineprefix}
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=ja_JP.UTF-8
+export LC_ALL=ja_JP.UTF-8
+HAKUZO_WINE=/usr/lib/wine/wine64
+HAKUZO_XVFB_PID=
+
+# Starts a virtual display when there is none; hakuzo_stop_display ends it.
+hakuzo_start_display() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local n
+  for n in $(seq 91 120); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
+    Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    HAKUZO_XVFB_PID=$!
+    export DISPLAY=:$n
+    local i
+    for i in $(seq 1 50); do
+      [ -e /tmp/.X11-unix/X$n ] && return 0
+      sleep 0.1
+    done
+    return 0
+  done
+  echo "no free display number for Xvfb" >&2
+  return 1
+}
+
+hakuzo_stop_display() {
+  if [ -n "$HAKUZO_XVFB_PID" ]; then
+    kill "$HAKUZO_XVFB_PID" 2>/dev/null || true
+    wait "$HAKUZO_XVFB_PID" 2>/dev/null || true
+    HAKUZO_XVFB_PID=
+    unset DISPLAY
+  fi
+}
+
+# Ends this prefix's wineserver (and with it every Wine process in the prefix).
+hakuzo_stop_wine() {
+  [ -d "$WINEPREFIX" ] && WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null || true
+}
+
+# Makes the prefix once; the first start takes about ten seconds.
+hakuzo_make_prefix() {
+  [ -f "$WINEPREFIX/system.reg" ] && return 0
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  $HAKUZO_WINE wineboot -i >/dev/null 2>&1 || true
+  WINEPREFIX=$WINEPREFIX wineserver -w 2>/dev/null || true
+}
