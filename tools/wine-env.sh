@@ -43,10 +43,14 @@ hakuzo_stop_wine() {
   [ -d "$WINEPREFIX" ] && WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null || true
 }
 
-# Makes the prefix once; the first start takes about ten seconds.
+# Makes the prefix once. Its windows are not handed to a window manager:
+# there is none under Xvfb, and Wine would wait two seconds for one at every
+# hide of a managed window.
 hakuzo_make_prefix() {
-  [ -f "$WINEPREFIX/system.reg" ] && return 0
+  [ -f "$WINEPREFIX/.hakuzo-ready" ] && return 0
   mkdir -p "$(dirname "$WINEPREFIX")"
   $HAKUZO_WINE wineboot -i >/dev/null 2>&1 || true
+  $HAKUZO_WINE reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
   WINEPREFIX=$WINEPREFIX wineserver -w 2>/dev/null || true
+  touch "$WINEPREFIX/.hakuzo-ready"
 }

@@ -18,13 +18,14 @@ bool WriteAll(HANDLE file, const char* bytes, DWORD length, DWORD* written) {
   return true;
 }
 
-// Creates an empty, uniquely named file in the folder of path.
-bool MakeSiblingTempFile(const char* path, char* tempPath) {
+// Creates an empty, uniquely named file in the folder of path: 1 made, 0
+// failed, -1 when the folder's name leaves no room for the temporary name.
+int MakeSiblingTempFile(const char* path, char* tempPath) {
   char folder[MAX_PATH + 1];
   CopyText(folder, sizeof folder, path);
   *FileNamePart(folder) = 0;
   if (!folder[0]) CopyText(folder, sizeof folder, ".\\");
-  if (TextLength(folder) > MAX_PATH - 14) return false;
+  if (TextLength(folder) > MAX_PATH - 14) return -1;
   return GetTempFileNameA(folder, "hkz", 0, tempPath) != 0;
 }
 
@@ -59,6 +60,10 @@ long long ReadDocumentFile(const char* path, char* buffer, int cap) {
 
 long long WriteDocumentFile(const char* path, const char* text) {
   DWORD length = static_cast<DWORD>(TextLength(text));
+  // Wine run by root opens read-only files for writing, and the replacing
+  // move below would not stop at one either: Windows refuses them, so do we.
+  DWORD attributes = GetFileAttributesA(path);
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return -1;
   // The exclusive open that the save has always made: it refuses read-only
   // and locked files, wrong names and missing folders, and truncates nothing.
   HANDLE target = CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
@@ -77,7 +82,18 @@ long long WriteDocumentFile(const char* path, const char* text) {
   CloseHandle(target);
 
   char tempPath[MAX_PATH + 1];
-  if (!MakeSiblingTempFile(path, tempPath)) return -1;
+  int sibling = MakeSiblingTempFile(path, tempPath);
+  if (sibling < 0) {
+    // A folder this deep has no room for a sibling's name: write in place, as
+    // a plain truncating save would, rather than never save this file again.
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return -1;
+    WriteAll(file, text, length, &written);
+    CloseHandle(file);
+    return written;
+  }
+  if (!sibling) return -1;
   HANDLE temp = CreateFileA(tempPath, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (temp == INVALID_HANDLE_VALUE) {

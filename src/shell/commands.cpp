@@ -1,0 +1,87 @@
+#include "shell/commands.h"
+
+#include "document/document_state.h"
+#include "document/document_title.h"
+#include "resource.h"
+#include "settings/settings_store.h"
+#include "shell/main_window.h"
+#include "shell/menu_marks.h"
+#include "shell/startup.h"
+#include "statusbar/status_bar.h"
+#include "view/edit_view.h"
+
+namespace {
+
+// Flip, mark, write at once.
+void ToggleOption(HWND window, int* option, int id, const SettingKey& key) {
+  *option = *option ? 0 : 1;
+  MarkCommand(window, id, *option);
+  WriteSetting(key, *option);
+}
+
+// The document now differs from its file in encoding or line ends; the next
+// save writes the new form. Nothing goes to the settings file.
+void ToggleDocumentMode(HWND window, int* mode, int id) {
+  *mode = *mode ? 0 : 1;
+  MarkCommand(window, id, *mode);
+  SetModified(1);
+  ShowModeIndicators(Document.eucMode, Document.lfMode);
+  MarkTitleModified(window);
+}
+
+void ExitCommand(HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); }
+void AboutCommand(HWND window) { ShowAboutBox(window); }
+void EucModeCommand(HWND window) { ToggleDocumentMode(window, &Document.eucMode, ID_EUC_MODE); }
+void LfModeCommand(HWND window) { ToggleDocumentMode(window, &Document.lfMode, ID_LF_MODE); }
+void WordWrapCommand(HWND window) { ToggleWordWrap(window); }
+void DefaultEucCommand(HWND window) {
+  ToggleOption(window, &Document.defaultEuc, ID_DEFAULT_EUC, kDefaultEuc);
+}
+void DefaultLfCommand(HWND window) {
+  ToggleOption(window, &Document.defaultLf, ID_DEFAULT_LF, kDefaultLf);
+}
+void AutoIndentCommand(HWND window) { ToggleAutoIndent(window); }
+// Takes effect at the next start.
+void ImeOnStartupCommand(HWND window) {
+  ToggleOption(window, &Shell.imeOnStartup, ID_IME_ON_STARTUP, kImeOnStartupWritten);
+}
+void SelectAllCommand(HWND) { SelectAllText(); }
+void StatusBarCommand(HWND window) { ToggleStatusBar(window); }
+
+// Every notification of the edit view arrives here too (its child id is
+// ID_REFRESH): the first change marks the title, and the caret is shown.
+void RefreshCommand(HWND window) {
+  if (QueryFirstModification()) MarkTitleModified(window);
+  ShowCaretPosition();
+}
+
+struct Command {
+  int id;
+  void (*run)(HWND window);
+};
+
+constexpr Command kCommands[] = {
+    {ID_FILE_EXIT, ExitCommand},
+    {ID_HELP_ABOUT, AboutCommand},
+    {ID_EUC_MODE, EucModeCommand},
+    {ID_LF_MODE, LfModeCommand},
+    {ID_WORD_WRAP, WordWrapCommand},
+    {ID_DEFAULT_EUC, DefaultEucCommand},
+    {ID_DEFAULT_LF, DefaultLfCommand},
+    {ID_AUTO_INDENT, AutoIndentCommand},
+    {ID_IME_ON_STARTUP, ImeOnStartupCommand},
+    {ID_SELECT_ALL, SelectAllCommand},
+    {ID_REFRESH, RefreshCommand},
+    {ID_STATUS_BAR, StatusBarCommand},
+};
+
+}  // namespace
+
+void RunCommand(HWND mainWindow, int id) {
+  for (const Command& command : kCommands) {
+    if (command.id == id) {
+      command.run(mainWindow);
+      return;
+    }
+  }
+}

@@ -1,0 +1,104 @@
+#include "shell/startup.h"
+
+#include <shellapi.h>
+
+#include "document/document_state.h"
+#include "document/path_helpers.h"
+#include "resource.h"
+#include "settings/settings_store.h"
+#include "shell/app_instance.h"
+#include "shell/command_line.h"
+#include "shell/main_window.h"
+#include "text/text.h"
+
+namespace {
+constexpr const char* kPathTooLong =
+    "ファイル名が長すぎるため開けません。\n新しい文書で起動します。";
+}
+
+int PathFromCommandLine(char* argument) {
+  char* path = Document.path;
+  path[0] = 0;
+  int absolute = TrimDocumentArgument(argument);
+  if (!argument[0]) return 1;  // a lone quote: no document named
+  if (absolute) {
+    if (TextLength(argument) >= kMaxPathLength) return 0;
+    CopyText(path, kPathCapacity, argument);
+  } else {
+    char* filePart = nullptr;
+    DWORD n = GetFullPathNameA(argument, kMaxPathLength, path, &filePart);
+    if (n == 0 || n >= static_cast<DWORD>(kMaxPathLength)) {
+      path[0] = 0;
+      return 0;
+    }
+  }
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(path, &found);
+  if (search == INVALID_HANDLE_VALUE) return 1;
+  FindClose(search);
+  char* name = FileNamePart(path);
+  if ((name - path) + TextLength(found.cFileName) >= kMaxPathLength) {
+    path[0] = 0;
+    return 0;
+  }
+  *name = 0;
+  SetCurrentDirectoryA(path);
+  AppendText(path, kPathCapacity, found.cFileName);
+  return 1;
+}
+
+ATOM RegisterMainWindowClass(WNDPROC windowProcedure) {
+  WNDCLASSEXA windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = windowProcedure;
+  windowClass.hInstance = AppInstance();
+  SetAppIcon(LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDI_MAIN)));
+  windowClass.hIcon = AppIcon();
+  windowClass.hIconSm = LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDI_SMALL));
+  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
+  windowClass.lpszClassName = kWindowClass;
+  return RegisterClassExA(&windowClass);
+}
+
+HWND CreateMainWindow() {
+  return CreateWindowExA(0, kWindowClass, kAppName, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                         AppInstance(), nullptr);
+}
+
+void ShowAboutBox(HWND owner) {
+  ShellAboutA(owner, kAppName, "Copyright (C) 2026 Hakuzo developers\r\nHakuzo 0.1.0", AppIcon());
+}
+
+int ChooseShowMode(int requested) {
+  if (Shell.openMode == ID_OPEN_LAST) return ReadSettingInt(kLastOpenMode, requested);
+  if (Shell.openMode == ID_OPEN_MAXIMIZED) return SW_SHOWMAXIMIZED;
+  return requested;
+}
+
+int RunMessageLoop(HWND mainWindow, HACCEL accelerators) {
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (TranslateAcceleratorA(mainWindow, accelerators, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showMode) {
+  SetAppInstance(instance);
+  SettingsPath("Hkz.ini");
+  HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+  int pathFits = 1;
+  if (arguments[0]) pathFits = PathFromCommandLine(arguments);
+  if (!RegisterMainWindowClass(MainWndProc)) return 0;
+  HWND mainWindow = CreateMainWindow();
+  if (!mainWindow) return 0;
+  ShowWindow(mainWindow, ChooseShowMode(showMode));
+  UpdateWindow(mainWindow);
+  if (!pathFits) ShowMessage(mainWindow, kPathTooLong, MB_ICONWARNING);
+  return RunMessageLoop(mainWindow, accelerators);
+}

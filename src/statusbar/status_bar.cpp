@@ -1,0 +1,94 @@
+#include "statusbar/status_bar.h"
+
+#include <commctrl.h>
+
+#include "resource.h"
+#include "settings/settings_store.h"
+#include "shell/app_instance.h"
+#include "shell/menu_marks.h"
+#include "view/edit_view.h"
+
+StatusBarState StatusBar;
+
+namespace {
+
+constexpr DWORD kStatusStyle = WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_BOTTOM;
+
+void SetParts(int width) {
+  LayoutStatusParts(width, StatusBar.barHeight, StatusBar.partRight);
+  SendMessageA(StatusBar.statusWindow, SB_SETPARTS, kStatusParts,
+               reinterpret_cast<LPARAM>(StatusBar.partRight));
+}
+
+void SetPartText(int part, const char* text) {
+  SendMessageA(StatusBar.statusWindow, SB_SETTEXTA, part, reinterpret_cast<LPARAM>(text));
+}
+
+}  // namespace
+
+void CreateStatusBar(HWND mainWindow) {
+  StatusBar.visible = ReadSettingInt(kStatusBar);
+  MarkCommand(mainWindow, ID_STATUS_BAR, StatusBar.visible);
+  InitCommonControls();
+  StatusBar.statusWindow =
+      CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, kStatusStyle, 0, 0, 0, 0, mainWindow,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_STATUS_BAR)),
+                      AppInstance(), nullptr);
+  RECT bar;
+  GetClientRect(StatusBar.statusWindow, &bar);
+  StatusBar.barHeight = bar.bottom - bar.top;
+  SetParts(bar.right - bar.left);
+  ShowWindow(StatusBar.statusWindow, StatusBar.visible ? SW_SHOW : SW_HIDE);
+}
+
+void ResizeStatusBar(int x, int y, int width, int height) {
+  MoveWindow(StatusBar.statusWindow, x, y, width, height, TRUE);
+  SetParts(width);
+}
+
+void ToggleStatusBar(HWND mainWindow) {
+  StatusBar.visible = StatusBar.visible ? 0 : 1;
+  MarkCommand(mainWindow, ID_STATUS_BAR, StatusBar.visible);
+  WriteSetting(kStatusBar, StatusBar.visible);
+  ShowWindow(StatusBar.statusWindow, StatusBar.visible ? SW_SHOW : SW_HIDE);
+  // The view and the bar are laid out again once the posted size arrives.
+  RECT client;
+  GetClientRect(mainWindow, &client);
+  PostMessageA(mainWindow, WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
+  PostRefresh(mainWindow);
+}
+
+void DestroyStatusBar() {
+  DestroyWindow(StatusBar.statusWindow);
+  StatusBar.statusWindow = nullptr;
+}
+
+int StatusBarHeight() { return StatusBar.barHeight; }
+int IsStatusBarVisible() { return StatusBar.visible; }
+
+void ShowDocumentPath(const char* path) { SetPartText(0, path); }
+
+void ShowModeIndicators(int euc, int lf) {
+  SetPartText(1, euc ? "EUC" : "");
+  SetPartText(2, lf ? "LF" : "");
+}
+
+void ShowCaretPosition() {
+  HWND view = EditView.view;
+  if (!view) return;
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageA(view, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  int startLine = static_cast<int>(SendMessageA(view, EM_LINEFROMCHAR, start, 0));
+  int startColumn = static_cast<int>(start - SendMessageA(view, EM_LINEINDEX, startLine, 0));
+  int endLine = static_cast<int>(SendMessageA(view, EM_LINEFROMCHAR, end, 0));
+  int endColumn = static_cast<int>(end - SendMessageA(view, EM_LINEINDEX, endLine, 0));
+  SetCaretText(startColumn + 1, startLine + 1, endColumn + 1, endLine + 1,
+               static_cast<int>(end - start));
+}
+
+void SetCaretText(int startColumn, int startLine, int endColumn, int endLine, int length) {
+  char text[kCaretTextCapacity];
+  FormatCaretText(text, startColumn, startLine, endColumn, endLine, length);
+  SetPartText(3, text);
+}

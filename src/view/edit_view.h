@@ -1,0 +1,38 @@
+// The edit view: the hosted multiline EDIT control, its auto-indent and word
+// wrap, and the document-modified latch that outlives the control.
+#pragma once
+
+#include <windows.h>
+
+struct EditViewState {
+  HWND view;
+  WNDPROC baseWndProc;
+  int wordWrap;
+  int autoIndent;
+  int modifiedCache;
+};
+
+extern EditViewState EditView;
+
+// The control's style bits.
+constexpr DWORD kEditBaseStyle = 0x50201044;  // child, visible, vscroll, want-return, autovscroll, multiline
+constexpr DWORD kEditStyleWrap = kEditBaseStyle | ES_NOHIDESEL;
+constexpr DWORD kEditStyleNoWrap = kEditStyleWrap | WS_HSCROLL;
+
+void SetUpEditView(HWND mainWindow);
+void CreateEditControl(HWND mainWindow);
+LRESULT CALLBACK EditSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void ToggleWordWrap(HWND mainWindow);
+void ToggleAutoIndent(HWND mainWindow);
+void SelectAllText();
+void DestroyEditView();
+void ResizeEditView(int x, int y, int width, int height);
+void SetEditText(const char* text);
+// Copies the whole text into buffer (capacity bytes, terminator included).
+// Returns the text's full length, which exceeds capacity - 1 when the view
+// holds more than the buffer takes.
+int GetEditText(char* buffer, int capacity);
+int IsModified();
+int QueryFirstModification();
+void SetModified(int flag);
+void FocusEditView();

@@ -1,0 +1,227 @@
+#include "harness.h"
+
+#include <commctrl.h>
+
+#include "resource.h"
+#include "settings/settings_store.h"
+#include "shell/app_instance.h"
+#include "shell/main_window.h"
+#include "shell/startup.h"
+#include "statusbar/status_bar.h"
+#include "view/edit_view.h"
+
+namespace {
+HWND currentMain;
+HACCEL accelerators;
+bool quitSeen;
+
+HHOOK hook;
+int hookAnswer;
+std::vector<std::string> boxTexts;
+
+BOOL CALLBACK CollectText(HWND child, LPARAM lParam) {
+  char className[32];
+  GetClassNameA(child, className, sizeof className);
+  if (lstrcmpiA(className, "Static") == 0) {
+    char text[1024];
+    GetWindowTextA(child, text, sizeof text);
+    if (text[0]) {
+      std::string* all = reinterpret_cast<std::string*>(lParam);
+      if (!all->empty()) *all += "|";
+      *all += text;
+    }
+  }
+  return TRUE;
+}
+
+LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    HWND window = reinterpret_cast<HWND>(wParam);
+    char className[32];
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "#32770") == 0) {
+      std::string text;
+      EnumChildWindows(window, CollectText, reinterpret_cast<LPARAM>(&text));
+      boxTexts.push_back(text);
+      PostMessageA(window, WM_COMMAND, MAKEWPARAM(hookAnswer, BN_CLICKED), 0);
+    }
+  }
+  return CallNextHookEx(hook, code, wParam, lParam);
+}
+}  // namespace
+
+HWND CreateTestMainWindow() {
+  static bool registered = false;
+  if (!registered) {
+    SetAppInstance(GetModuleHandleA(nullptr));
+    SettingsPath("Hkz.ini");
+    accelerators = LoadAcceleratorsA(AppInstance(), MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    RegisterMainWindowClass(MainWndProc);
+    registered = true;
+  }
+  quitSeen = false;
+  currentMain = CreateMainWindow();
+  ShowWindow(currentMain, SW_SHOWNORMAL);
+  UpdateWindow(currentMain);
+  PumpMessages();
+  return currentMain;
+}
+
+bool CloseTestMainWindow(HWND mainWindow) {
+  SendMessageA(mainWindow, WM_CLOSE, 0, 0);
+  PumpMessages();
+  bool quit = quitSeen;
+  // The editor never destroys its window; the test must, without running
+  // the shutdown a second time.
+  SetWindowLongPtrA(mainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcA));
+  DestroyWindow(mainWindow);
+  PumpMessages(0);
+  currentMain = nullptr;
+  return quit;
+}
+
+void PumpMessages(int settle_ms) {
+  DWORD until = GetTickCount() + settle_ms;
+  for (;;) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {
+        quitSeen = true;
+        continue;
+      }
+      if (currentMain && TranslateAcceleratorA(currentMain, accelerators, &message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    if (GetTickCount() >= until) return;
+    Sleep(5);
+  }
+}
+
+bool QuitSeen() { return quitSeen; }
+
+void Command(HWND mainWindow, int id, int highWord) {
+  SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(id, highWord), 0);
+  PumpMessages();
+}
+
+BoxAnswerer::BoxAnswerer(int answer) {
+  hookAnswer = answer;
+  boxTexts.clear();
+  hook = SetWindowsHookExA(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
+}
+BoxAnswerer::~BoxAnswerer() { UnhookWindowsHookEx(hook); }
+const std::vector<std::string>& BoxAnswerer::texts() const { return boxTexts; }
+
+void DeleteSettingsFile() {
+  if (!Settings.path[0]) {
+    SetAppInstance(GetModuleHandleA(nullptr));
+    SettingsPath("Hkz.ini");
+  }
+  DeleteFileA(Settings.path);
+}
+
+std::string IniPathForTests() { return Settings.path; }
+
+std::string IniValue(const char* section, const char* key) {
+  char value[1024];
+  GetPrivateProfileStringA(section, key, "", value, sizeof value, Settings.path);
+  return value;
+}
+
+bool IniHasKey(const char* section, const char* key) {
+  char value[64];
+  GetPrivateProfileStringA(section, key, "\x01missing", value, sizeof value, Settings.path);
+  return std::string(value) != "\x01missing";
+}
+
+void WriteIni(const char* section, const char* key, const char* value) {
+  WritePrivateProfileStringA(section, key, value, Settings.path);
+}
+
+std::string MenuItemLabel(HMENU menu, int position) {
+  char text[256] = {};
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_TYPE;
+  info.dwTypeData = text;
+  info.cch = sizeof text;
+  if (!GetMenuItemInfoA(menu, position, TRUE, &info)) return "<none>";
+  if (info.fType & MFT_SEPARATOR) return "-";
+  return text;
+}
+
+bool IsChecked(HWND mainWindow, int id) {
+  return (GetMenuState(GetMenu(mainWindow), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+bool IsGreyed(HWND mainWindow, int id) {
+  return (GetMenuState(GetMenu(mainWindow), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+}
+
+std::string WindowTitle(HWND window) {
+  char text[1024];
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+std::string StatusPartText(int part) {
+  char text[1024] = {};
+  LRESULT length = SendMessageA(StatusBar.statusWindow, SB_GETTEXTLENGTHA, part, 0);
+  if (LOWORD(length) >= sizeof text) return "<too long>";
+  SendMessageA(StatusBar.statusWindow, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+std::string ViewText() {
+  int length = GetWindowTextLengthA(EditView.view);
+  std::string text(length + 1, '\0');
+  GetWindowTextA(EditView.view, &text[0], length + 1);
+  text.resize(lstrlenA(text.c_str()));
+  return text;
+}
+
+std::string TestFolder() {
+  char module[MAX_PATH];
+  GetModuleFileNameA(nullptr, module, MAX_PATH);
+  std::string folder(module);
+  folder = folder.substr(0, folder.rfind('\\')) + "\\test-files";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string path = folder + "\\" + name;
+      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(path.c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  return folder;
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  if (!bytes.empty()) WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+std::string ReadBytes(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "<missing>";
+  DWORD size = GetFileSize(file, nullptr);
+  std::string bytes(size, '\0');
+  DWORD read = 0;
+  if (size) ReadFile(file, &bytes[0], size, &read, nullptr);
+  CloseHandle(file);
+  return bytes;
+}
+
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
