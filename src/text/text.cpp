@@ -4,19 +4,25 @@
 
 namespace {
 
-// Appends source at *length, stopping before a character that would not fit.
-void PutText(char* destination, int capacity, int* length, const char* source) {
+// Appends source at *length, stopping before a character that would not
+// fit. Returns false when it had to stop: nothing may follow a cut.
+bool PutText(char* destination, int capacity, int* length, const char* source) {
   const unsigned char* s = reinterpret_cast<const unsigned char*>(source);
+  bool whole = true;
   while (*s) {
     int size = (IsSjisLead(*s) && s[1]) ? 2 : 1;
-    if (*length + size > capacity - 1) break;
+    if (*length + size > capacity - 1) {
+      whole = false;
+      break;
+    }
     for (int i = 0; i < size; ++i) destination[(*length)++] = static_cast<char>(*s++);
   }
   destination[*length] = 0;
+  return whole;
 }
 
 // Decimal digits of magnitude, right-aligned to width with pad.
-void PutNumber(char* destination, int capacity, int* length, unsigned long long magnitude,
+bool PutNumber(char* destination, int capacity, int* length, unsigned long long magnitude,
                bool negative, int width, char pad) {
   char digits[24];
   int count = 0;
@@ -33,7 +39,7 @@ void PutNumber(char* destination, int capacity, int* length, unsigned long long 
   if (negative && pad != '0') text[n++] = '-';
   while (count) text[n++] = digits[--count];
   text[n] = 0;
-  PutText(destination, capacity, length, text);
+  return PutText(destination, capacity, length, text);
 }
 
 }  // namespace
@@ -65,17 +71,14 @@ int FormatText(char* destination, int capacity, const char* format, ...) {
   va_start(args, format);
   int length = 0;
   destination[0] = 0;
-  for (const char* f = format; *f; ++f) {
+  bool room = true;
+  for (const char* f = format; *f && room; ++f) {
     if (*f != '%') {
-      char one[2] = {*f, 0};
       // A lead byte and its trail go through together.
-      if (IsSjisLead(static_cast<unsigned char>(*f)) && f[1]) {
-        char two[3] = {f[0], f[1], 0};
-        PutText(destination, capacity, &length, two);
-        ++f;
-      } else {
-        PutText(destination, capacity, &length, one);
-      }
+      bool pair = IsSjisLead(static_cast<unsigned char>(*f)) && f[1];
+      char piece[3] = {f[0], pair ? f[1] : '\0', 0};
+      if (pair) ++f;
+      room = PutText(destination, capacity, &length, piece);
       continue;
     }
     ++f;
@@ -87,18 +90,18 @@ int FormatText(char* destination, int capacity, const char* format, ...) {
     int width = 0;
     while (*f >= '0' && *f <= '9') width = width * 10 + (*f++ - '0');
     if (*f == 'd') {
-      int value = va_arg(args, int);
-      long long wide = value;
-      bool negative = wide < 0;
-      PutNumber(destination, capacity, &length,
-                static_cast<unsigned long long>(negative ? -wide : wide), negative, width, pad);
+      long long value = va_arg(args, int);
+      bool negative = value < 0;
+      room = PutNumber(destination, capacity, &length,
+                       static_cast<unsigned long long>(negative ? -value : value), negative, width,
+                       pad);
     } else if (*f == 'u') {
-      PutNumber(destination, capacity, &length, va_arg(args, unsigned int), false, width, pad);
+      room = PutNumber(destination, capacity, &length, va_arg(args, unsigned int), false, width, pad);
     } else if (*f == 's') {
-      const char* s = va_arg(args, const char*);
-      PutText(destination, capacity, &length, s ? s : "");
+      const char* text = va_arg(args, const char*);
+      room = PutText(destination, capacity, &length, text ? text : "");
     } else if (*f == '%') {
-      PutText(destination, capacity, &length, "%");
+      room = PutText(destination, capacity, &length, "%");
     } else {
       break;  // unknown or truncated directive: stop rather than misread the arguments
     }
