@@ -35,6 +35,9 @@ if(HAKUZO_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL x86_64)
   target_link_libraries(win_tests PRIVATE hakuzo_win gtest)
   target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/resources)
   target_link_options(win_tests PRIVATE -static -mwindows -mconsole)
+  # A folder of its own: the settings file lies beside the exe, and the
+  # tests' one must not be the editor's.
+  set_target_properties(win_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME win_tests COMMAND win_tests)
   set_tests_properties(win_tests PROPERTIES TIMEOUT 300)
 

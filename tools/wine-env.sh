@@ -5,7 +5,6 @@ export WINEPREFIX=${HAKUZO_WINEPREFIX:-$HAKUZO_ROOT/build/wineprefix}
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=ja_JP.UTF-8
-export LC_ALL=ja_JP.UTF-8
 HAKUZO_WINE=/usr/lib/wine/wine64
 HAKUZO_XVFB_PID=
 

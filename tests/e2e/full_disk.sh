@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Saves onto a disk that is really full: mounts a 64 KiB tmpfs (mounting needs
 # root, which CI has) and runs the Wine test that fills it and saves into it.
-# Given the editor's exe, it finds the Wine test exe built beside it.
+# Given the editor's exe, it finds the Wine test exe in the tests folder beside it.
 set -euo pipefail
-tests=$(dirname "$1")/win_tests.exe
+tests=$(dirname "$1")/tests/win_tests.exe
 [ -f "$tests" ] || { echo "FAIL: no $tests"; exit 1; }
 if [ "$(id -u)" -ne 0 ]; then
   echo "full_disk: skipped, mounting a tmpfs needs root"

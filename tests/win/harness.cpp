@@ -181,24 +181,35 @@ std::string ViewText() {
   return text;
 }
 
+namespace {
+// Empties a folder, its subfolders included.
+void EmptyFolder(const std::string& folder) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    std::string name = found.cFileName;
+    if (name == "." || name == "..") continue;
+    std::string path = folder + "\\" + name;
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      EmptyFolder(path);
+      RemoveDirectoryA(path.c_str());
+    } else {
+      DeleteFileA(path.c_str());
+    }
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+}
+}  // namespace
+
 std::string TestFolder() {
   char module[MAX_PATH];
   GetModuleFileNameA(nullptr, module, MAX_PATH);
   std::string folder(module);
   folder = folder.substr(0, folder.rfind('\\')) + "\\test-files";
   CreateDirectoryA(folder.c_str(), nullptr);
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string path = folder + "\\" + name;
-      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileA(path.c_str());
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
+  EmptyFolder(folder);
   return folder;
 }
 

@@ -1,0 +1,173 @@
+#include "view/edit_view.h"
+
+#include "document/document_state.h"
+#include "resource.h"
+#include "settings/settings_store.h"
+#include "shell/app_instance.h"
+#include "shell/menu_marks.h"
+#include "statusbar/status_bar.h"
+#include "view/auto_indent.h"
+#include "view/view_appearance.h"
+
+EditViewState EditView;
+
+namespace {
+
+// One tab stop of 16 dialog units, repeated along the line.
+int tabStops[1] = {16};
+
+// The toggle carries the text across in the scratch buffer; a longer text
+// would lose its end there, so the toggle is refused.
+constexpr const char* kTooLargeToRewrap =
+    "文書が大きすぎるため、右端での折り返しを切り替えられません。";
+
+// Wrapping lines at the right edge rests on the control having no
+// horizontal scroll bar.
+DWORD StyleFor(int wordWrap) {
+  return wordWrap ? kEditStyleWrap : kEditStyleNoWrap;
+}
+
+// The status bar, while shown, keeps its height free below the view.
+int BarHeight() {
+  return IsStatusBarVisible() ? StatusBarHeight() : 0;
+}
+
+void SubclassView() {
+  EditView.baseWndProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(EditView.view, GWLP_WNDPROC));
+  SetWindowLongPtrA(EditView.view, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditSubclassProc));
+}
+
+void UnsubclassView() {
+  SetWindowLongPtrA(EditView.view, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditView.baseWndProc));
+}
+
+// Brings the caret line about half-way up when it was at the bottom edge.
+void CentreCaretLine() {
+  HWND view = EditView.view;
+  SendMessageA(view, EM_SCROLLCARET, 0, 0);
+  int caretLine = static_cast<int>(SendMessageA(view, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0));
+  int firstLine = static_cast<int>(SendMessageA(view, EM_GETFIRSTVISIBLELINE, 0, 0));
+  SendMessageA(view, EM_LINESCROLL, 0, (caretLine - firstLine) / 2);
+}
+
+}  // namespace
+
+void SetUpEditView(HWND mainWindow) {
+  EditView.wordWrap = ReadSettingInt(kTermRight);
+  EditView.autoIndent = ReadSettingInt(kAutoIndent);
+  MarkCommand(mainWindow, ID_WORD_WRAP, EditView.wordWrap);
+  // Auto-indent works only without wrapping; its mark stays while greyed.
+  GreyCommand(mainWindow, ID_AUTO_INDENT, EditView.wordWrap);
+  MarkCommand(mainWindow, ID_AUTO_INDENT, EditView.autoIndent);
+  LoadViewColors();
+  CreateEditControl(mainWindow);
+  SendMessageA(EditView.view, WM_SETFONT, reinterpret_cast<WPARAM>(LoadEditFont()), TRUE);
+  SubclassView();
+  SetFocus(EditView.view);
+}
+
+void CreateEditControl(HWND mainWindow) {
+  RECT client;
+  GetClientRect(mainWindow, &client);
+  EditView.view = CreateWindowExA(
+      WS_EX_CLIENTEDGE, "EDIT", nullptr, StyleFor(EditView.wordWrap), 0, 0,
+      client.right - client.left, client.bottom - client.top - BarHeight(), mainWindow,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_REFRESH)), AppInstance(), nullptr);
+  SendMessageA(EditView.view, EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(tabStops));
+  // The control's own largest limit; the document buffers are not its bound.
+  SendMessageA(EditView.view, EM_LIMITTEXT, 0, 0);
+}
+
+LRESULT CALLBACK EditSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_KEYDOWN && wParam == VK_RETURN && !EditView.wordWrap && EditView.autoIndent) {
+    PostLeadingBlanks(window);
+  }
+  // Posted before the control acts, so the refresh sees the key's effect.
+  if (message == WM_KEYDOWN || message == WM_LBUTTONDOWN) PostRefresh(GetParent(window));
+  return CallWindowProcA(EditView.baseWndProc, window, message, wParam, lParam);
+}
+
+void ToggleWordWrap(HWND mainWindow) {
+  int length = GetWindowTextLengthA(EditView.view);
+  if (length > BufferCapacity) {
+    ShowMessage(mainWindow, kTooLargeToRewrap, MB_ICONWARNING);
+    return;
+  }
+  EditView.wordWrap = EditView.wordWrap ? 0 : 1;
+  MarkCommand(mainWindow, ID_WORD_WRAP, EditView.wordWrap);
+  WriteSetting(kTermRight, EditView.wordWrap);
+  GreyCommand(mainWindow, ID_AUTO_INDENT, EditView.wordWrap);
+
+  DWORD start = 0;
+  SendMessageA(EditView.view, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+  char* text = Document.ScratchBuffer;
+  int count = GetWindowTextA(EditView.view, text, length + 1);
+  text[count < length ? count : length] = 0;
+
+  UnsubclassView();
+  DestroyWindow(EditView.view);
+  CreateEditControl(mainWindow);
+  SubclassView();
+
+  SetWindowTextA(EditView.view, text);
+  SendMessageA(EditView.view, WM_SETFONT, reinterpret_cast<WPARAM>(CurrentFont()), TRUE);
+  SendMessageA(EditView.view, EM_SETSEL, start, start);
+  CentreCaretLine();
+  SetFocus(EditView.view);
+}
+
+void ToggleAutoIndent(HWND mainWindow) {
+  EditView.autoIndent = EditView.autoIndent ? 0 : 1;
+  MarkCommand(mainWindow, ID_AUTO_INDENT, EditView.autoIndent);
+  WriteSetting(kAutoIndent, EditView.autoIndent);
+}
+
+void SelectAllText() {
+  SendMessageA(EditView.view, EM_SETSEL, 0, -1);
+}
+
+void DestroyEditView() {
+  DeleteEditFont();
+  DeleteObject(Appearance.backBrush);
+  Appearance.backBrush = nullptr;
+  UnsubclassView();
+  DestroyWindow(EditView.view);
+  EditView.view = nullptr;
+}
+
+void ResizeEditView(int x, int y, int width, int height) {
+  MoveWindow(EditView.view, x, y, width, height - BarHeight(), TRUE);
+}
+
+void SetEditText(const char* text) {
+  SetWindowTextA(EditView.view, text);
+}
+
+int GetEditText(char* buffer, int capacity) {
+  int length = GetWindowTextLengthA(EditView.view);
+  if (capacity <= 0) return length;
+  int room = length < capacity - 1 ? length + 1 : capacity;
+  buffer[0] = 0;
+  int count = GetWindowTextA(EditView.view, buffer, room);
+  buffer[count < room - 1 ? count : room - 1] = 0;
+  return length;
+}
+
+int IsModified() {
+  return EditView.modifiedCache;
+}
+
+int QueryFirstModification() {
+  if (EditView.modifiedCache) return 0;
+  EditView.modifiedCache = static_cast<int>(SendMessageA(EditView.view, EM_GETMODIFY, 0, 0));
+  return EditView.modifiedCache;
+}
+
+void SetModified(int flag) {
+  EditView.modifiedCache = flag;
+  SendMessageA(EditView.view, EM_SETMODIFY, flag, 0);
+}
+
+void FocusEditView() {
+  SetFocus(EditView.view);
+}

@@ -1,0 +1,2 @@
+list(APPEND HAKUZO_WIN_SOURCES ${CMAKE_CURRENT_LIST_DIR}/edit_view.cpp ${CMAKE_CURRENT_LIST_DIR}/view_appearance.cpp)
+list(APPEND HAKUZO_WIN_SOURCES ${CMAKE_CURRENT_LIST_DIR}/auto_indent.cpp)

@@ -1,0 +1,41 @@
+#include "view/view_appearance.h"
+
+#include "settings/settings_store.h"
+
+ViewAppearance Appearance;
+
+void LoadViewColors() {
+  Appearance.textColor = static_cast<COLORREF>(ReadSettingInt(kTextColor));
+  Appearance.backColor = static_cast<COLORREF>(ReadSettingInt(kBackColor));
+  Appearance.backBrush = CreateSolidBrush(Appearance.backColor);
+}
+
+HFONT LoadEditFont() {
+  LOGFONTA& font = Appearance.logFont;
+  // A longer stored name is cut to fit the 32-byte field with its terminator.
+  ReadSettingText(kFaceName, font.lfFaceName, sizeof font.lfFaceName);
+  font.lfFaceName[sizeof font.lfFaceName - 1] = 0;
+  font.lfHeight = ReadSettingInt(kFontHeight);
+  font.lfWidth = ReadSettingInt(kFontWidth);
+  font.lfWeight = ReadSettingInt(kFontWeight);
+  // Byte-wide fields: a stored value above 255 keeps its low byte.
+  font.lfCharSet = static_cast<BYTE>(ReadSettingInt(kFontCharSet) & 0xFF);
+  font.lfItalic = static_cast<BYTE>(ReadSettingInt(kFontItalic) & 0xFF);
+  Appearance.font = CreateFontIndirectA(&font);
+  return Appearance.font;
+}
+
+HFONT CurrentFont() {
+  return Appearance.font;
+}
+
+void DeleteEditFont() {
+  DeleteObject(Appearance.font);
+  Appearance.font = nullptr;
+}
+
+HBRUSH AnswerCtlColorEdit(HDC deviceContext) {
+  SetTextColor(deviceContext, Appearance.textColor);
+  SetBkColor(deviceContext, Appearance.backColor);
+  return Appearance.backBrush;
+}
