@@ -1,0 +1,214 @@
+#!/usr/bin/env bash
+# Smoke test of the i686 release exe: starts it under 32-bit Wine, waits for
+# its window, shows the status bar through the Options menu, closes the window
+# and checks that the setting reached the INI file beside the exe.
+#
+#   bash tests/release/release_smoke.sh <build folder>/hakuzo.exe
+#
+# Exits 77 (skipped) when this machine cannot run 32-bit programs under Wine
+# (tools/setup-release makes it able to where it can). Where the kernel has no
+# 32-bit support every Windows process runs under qemu's user-mode emulator
+# and needs about 50 s of CPU just to start, so the waits are long, and the
+# whole run keeps to its own deadline (HAKUZO_RELEASE_BUDGET seconds, below
+# ctest's timeout) so that it can always end its Wine processes itself.
+set -uo pipefail
+
+started=$(date +%s)
+budget=${HAKUZO_RELEASE_BUDGET:-870}
+deadline=$((started + budget))
+exe=${1:?usage: release_smoke.sh <path to the i686 hakuzo.exe>}
+[ -f "$exe" ] || { echo "release smoke: no exe at $exe"; exit 1; }
+
+wine32=/usr/lib/wine/wine
+if [ ! -x "$wine32" ]; then
+  echo "release smoke: skipped: no 32-bit Wine loader ($wine32); see tools/setup-release"
+  exit 77
+fi
+# The loader is itself a 32-bit program, so this also proves that the kernel
+# (or a binfmt_misc handler) can run 32-bit programs at all.
+if ! "$wine32" --version >/dev/null 2>&1; then
+  echo "release smoke: skipped: 32-bit programs do not run here (no qemu-i386 handler?); see tools/setup-release"
+  exit 77
+fi
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+build=$(cd "$(dirname "$exe")" && pwd)
+# shellcheck source=../../tools/wine-env.sh
+source "$here/../../tools/wine-env.sh"
+# A prefix of its own: a 32-bit prefix cannot be shared with the 64-bit tests.
+# It is made once and kept, because making it under emulation takes minutes.
+export WINEPREFIX=$build/wineprefix32 WINEARCH=win32
+# The menu builder is one more emulated process start, for nothing.
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
+prefix_done=$WINEPREFIX/.hakuzo-prefix-complete
+
+work=$build/release-smoke
+ini=$work/${USER:-$(id -un)}Hkz.ini
+shot=$build/release-smoke.png
+log=$work/wine.log
+
+app_pid=
+boot_pid=
+
+now() { date +%s; }
+left() { echo $((deadline - $(now))); }
+
+# Every process of this prefix, found by its environment: processes that
+# were still starting when wineserver -k ran escape it.
+prefix_pids() {
+  local p
+  for p in /proc/[0-9]*; do
+    tr '\0' ' ' <"$p/cmdline" 2>/dev/null | grep -q wine || continue
+    tr '\0' '\n' <"$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "${p#/proc/}"
+  done
+}
+
+stop_prefix() {
+  local i pids
+  hakuzo_stop_wine
+  for i in 1 2 3 4 5; do
+    pids=$(prefix_pids)
+    [ -z "$pids" ] && return 0
+    # shellcheck disable=SC2086
+    kill -9 $pids 2>/dev/null
+    sleep 1
+  done
+}
+
+cleanup() {
+  trap - EXIT INT TERM
+  stop_prefix
+  hakuzo_stop_display
+}
+trap cleanup EXIT
+trap 'echo "release smoke: interrupted"; exit 1' INT TERM
+
+fail() {
+  echo "release smoke: FAILED: $*"
+  if [ -s "$log" ]; then
+    echo "--- last lines of $log"
+    tail -n 20 "$log"
+  fi
+  echo "release smoke: $(($(now) - started)) s"
+  exit 1
+}
+
+app_alive() { [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; }
+
+# Polls a command once a second until it succeeds, the app ends, or the
+# seconds (capped by the deadline) run out.
+wait_for() {
+  local until=$(($(now) + $1))
+  shift
+  [ "$until" -gt "$deadline" ] && until=$deadline
+  while [ "$(now)" -lt "$until" ]; do
+    "$@" && return 0
+    app_alive || return 1
+    sleep 1
+  done
+  "$@"
+}
+
+# Value of a key in a section of an INI file (CR LF or LF line ends).
+ini_value() {
+  local file=$1 section=$2 key=$3
+  [ -f "$file" ] || return 1
+  tr -d '\r' <"$file" | awk -v s="[$section]" -v k="$key" '
+    /^\[/ { in_section = ($0 == s); next }
+    in_section { i = index($0, "="); if (i && substr($0, 1, i - 1) == k) { print substr($0, i + 1); exit } }'
+}
+
+status_bar_is() { [ "$(ini_value "$ini" Set "Status Bar")" = "$1" ]; }
+
+# The main window of our own process; other Wine windows may share the display.
+window=
+found_window() {
+  window=$(xdotool search --pid "$app_pid" --name 'Hakuzo$' 2>/dev/null | head -n 1)
+  [ -n "$window" ]
+}
+
+# Visible top-level X windows of our process: an open popup menu adds one.
+visible_windows() {
+  xdotool search --onlyvisible --pid "$app_pid" --name '' 2>/dev/null | wc -l
+}
+more_windows_than() { [ "$(visible_windows)" -gt "$1" ]; }
+
+focus() {
+  xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window" 2>/dev/null
+}
+
+# --- Prefix and display ------------------------------------------------------------
+# A run that was killed (ctest's timeout) may have left processes behind.
+[ -n "$(prefix_pids)" ] && { echo "release smoke: ending processes left by an earlier run"; stop_prefix; }
+
+hakuzo_start_display || fail "no display"
+
+if [ -d "$WINEPREFIX" ] && [ ! -f "$prefix_done" ]; then
+  echo "release smoke: $WINEPREFIX is incomplete (an interrupted first run?); making it again"
+  rm -rf "$WINEPREFIX"
+fi
+if [ ! -f "$prefix_done" ]; then
+  t=$(now)
+  echo "release smoke: making the 32-bit prefix $WINEPREFIX (several minutes, once)"
+  mkdir -p "$WINEPREFIX"
+  "$wine32" wineboot -i </dev/null >/dev/null 2>&1 &
+  boot_pid=$!
+  while kill -0 "$boot_pid" 2>/dev/null; do
+    [ "$(left)" -gt 0 ] || fail "making the prefix took more than the $budget s of this run"
+    sleep 2
+  done
+  wait "$boot_pid" || fail "wineboot -i failed"
+  boot_pid=
+  grep -q '^#arch=win32' "$WINEPREFIX/system.reg" 2>/dev/null || fail "the prefix made is not a 32-bit one"
+  touch "$prefix_done"
+  # The session that made the prefix goes on serving the app: starting a new
+  # one would cost the emulated start of wineboot, services and explorer again.
+  echo "release smoke: prefix made in $(($(now) - t)) s"
+fi
+
+rm -rf "$work"
+mkdir -p "$work"
+cp "$exe" "$work/hakuzo.exe"
+
+# --- Start -------------------------------------------------------------------------
+t=$(now)
+(cd "$work" && exec "$wine32" hakuzo.exe) </dev/null >"$log" 2>&1 &
+app_pid=$!
+wait_for "$(left)" found_window || fail "no window named Hakuzo after $(($(now) - t)) s"
+echo "release smoke: window $window after $(($(now) - t)) s"
+sleep 3 # the first paint is slow under emulation
+import -window root "$shot" 2>/dev/null || echo "release smoke: no screenshot (import failed)"
+
+# --- Status bar through the menu ---------------------------------------------------
+# Alt+O opens the Options popup; S is the access key of the status bar item
+# there and of no other item of that popup. The S goes out only once the popup
+# is on screen: sent earlier it would land in the edit view as text.
+status_bar_is 1 && fail "the fresh INI file already says Status Bar=1"
+focus
+before=$(visible_windows)
+xdotool key alt+o
+wait_for 120 more_windows_than "$before" || fail "Alt+O opened no menu"
+sleep 1
+xdotool key s
+wait_for 120 status_bar_is 1 || fail "the status bar item did not write [Set] Status Bar=1"
+echo "release smoke: status bar on after $(($(now) - t)) s"
+
+# --- Document round trip -----------------------------------------------------------
+# To come: open a small EUC-JP file with LF line ends, edit it, save it, and
+# check that the bytes on disk are EUC-JP with LF line ends again.
+
+# --- Close -------------------------------------------------------------------------
+focus
+xdotool key alt+F4
+until=$(($(now) + 180))
+[ "$until" -gt "$deadline" ] && until=$deadline
+while app_alive && [ "$(now)" -lt "$until" ]; do sleep 1; done
+app_alive && fail "the process did not end after Alt+F4"
+wait "$app_pid" 2>/dev/null
+app_pid=
+echo "release smoke: closed after $(($(now) - t)) s"
+
+status_bar_is 1 || fail "after exit, [Set] Status Bar is '$(ini_value "$ini" Set "Status Bar")', not 1"
+
+echo "release smoke: passed; screenshot $shot"
+echo "release smoke: $(($(now) - started)) s"
