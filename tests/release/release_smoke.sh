@@ -7,10 +7,9 @@
 #
 # Exits 77 (skipped) when this machine cannot run 32-bit programs under Wine
 # (tools/setup-release makes it able to where it can). Where the kernel has no
-# 32-bit support every Windows process runs under qemu's user-mode emulator
-# and needs about 50 s of CPU just to start, so the waits are long, and the
-# whole run keeps to its own deadline (HAKUZO_RELEASE_BUDGET seconds, below
-# ctest's timeout) so that it can always end its Wine processes itself.
+# 32-bit support the editor's process runs under qemu's user-mode emulator;
+# the whole run keeps to its own deadline (HAKUZO_RELEASE_BUDGET seconds,
+# below ctest's timeout) so that it always ends its Wine processes itself.
 set -uo pipefail
 
 started=$(date +%s)
@@ -35,12 +34,15 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build=$(cd "$(dirname "$exe")" && pwd)
 # shellcheck source=../../tools/wine-env.sh
 source "$here/../../tools/wine-env.sh"
-# A prefix of its own: a 32-bit prefix cannot be shared with the 64-bit tests.
-# It is made once and kept, because making it under emulation takes minutes.
-export WINEPREFIX=$build/wineprefix32 WINEARCH=win32
-# The menu builder is one more emulated process start, for nothing.
+# A 64-bit prefix holds the 32-bit side of Wine too, so only the editor's own
+# process runs under emulation; a 32-bit prefix would start every Wine service
+# under qemu as well. It is this build folder's own: the end of this run ends
+# every process of its prefix, which must not hit other tests running at the
+# same time.
+export WINEPREFIX=$build/wineprefix
+# The menu builder would write desktop menu entries outside the build folder.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
-prefix_done=$WINEPREFIX/.hakuzo-prefix-complete
+# qemu's guest address space is set small in tools/wine-env.sh (QEMU_RESERVED_VA).
 
 work=$build/release-smoke
 ini=$work/${USER:-$(id -un)}Hkz.ini
@@ -48,7 +50,6 @@ shot=$build/release-smoke.png
 log=$work/wine.log
 
 app_pid=
-boot_pid=
 
 now() { date +%s; }
 left() { echo $((deadline - $(now))); }
@@ -58,15 +59,15 @@ left() { echo $((deadline - $(now))); }
 prefix_pids() {
   local p
   for p in /proc/[0-9]*; do
-    tr '\0' ' ' <"$p/cmdline" 2>/dev/null | grep -q wine || continue
-    tr '\0' '\n' <"$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "${p#/proc/}"
+    tr '\0' ' ' 2>/dev/null <"$p/cmdline" | grep -q wine || continue
+    tr '\0' '\n' 2>/dev/null <"$p/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "${p#/proc/}"
   done
 }
 
 stop_prefix() {
-  local i pids
+  local pids
   hakuzo_stop_wine
-  for i in 1 2 3 4 5; do
+  for _ in 1 2 3 4 5; do
     pids=$(prefix_pids)
     [ -z "$pids" ] && return 0
     # shellcheck disable=SC2086
@@ -143,26 +144,11 @@ focus() {
 
 hakuzo_start_display || fail "no display"
 
-if [ -d "$WINEPREFIX" ] && [ ! -f "$prefix_done" ]; then
-  echo "release smoke: $WINEPREFIX is incomplete (an interrupted first run?); making it again"
-  rm -rf "$WINEPREFIX"
-fi
-if [ ! -f "$prefix_done" ]; then
+# Made once per build folder.
+if [ ! -f "$WINEPREFIX/.hakuzo-ready" ]; then
   t=$(now)
-  echo "release smoke: making the 32-bit prefix $WINEPREFIX (several minutes, once)"
-  mkdir -p "$WINEPREFIX"
-  "$wine32" wineboot -i </dev/null >/dev/null 2>&1 &
-  boot_pid=$!
-  while kill -0 "$boot_pid" 2>/dev/null; do
-    [ "$(left)" -gt 0 ] || fail "making the prefix took more than the $budget s of this run"
-    sleep 2
-  done
-  wait "$boot_pid" || fail "wineboot -i failed"
-  boot_pid=
-  grep -q '^#arch=win32' "$WINEPREFIX/system.reg" 2>/dev/null || fail "the prefix made is not a 32-bit one"
-  touch "$prefix_done"
-  # The session that made the prefix goes on serving the app: starting a new
-  # one would cost the emulated start of wineboot, services and explorer again.
+  echo "release smoke: making the prefix $WINEPREFIX (once)"
+  hakuzo_make_prefix
   echo "release smoke: prefix made in $(($(now) - t)) s"
 fi
 
@@ -172,7 +158,9 @@ cp "$exe" "$work/hakuzo.exe"
 
 # --- Start -------------------------------------------------------------------------
 t=$(now)
-(cd "$work" && exec "$wine32" hakuzo.exe) </dev/null >"$log" 2>&1 &
+# In a session of its own: a Wine process that fails early may signal its
+# whole process group, and that must not take this script with it.
+(cd "$work" && exec setsid "$wine32" hakuzo.exe) </dev/null >"$log" 2>&1 &
 app_pid=$!
 wait_for "$(left)" found_window || fail "no window named Hakuzo after $(($(now) - t)) s"
 echo "release smoke: window $window after $(($(now) - t)) s"
