@@ -1,0 +1,20 @@
+// The recent-files list in the File menu. The menu items are the list's only
+// copy: paths are read back from the item texts whenever they are needed.
+#pragma once
+
+#include <windows.h>
+
+// Builds the entries from [Recent] "Recent File0" upward, stopping at the
+// first missing, empty or over-long value.
+void LoadRecentFiles(HWND mainWindow);
+// Puts Document.path at the top of the list (moving a listed path there, or
+// adding it), while the history is kept. Empty and over-long paths add nothing.
+void AddRecentFile(HWND mainWindow);
+// Writes the entries as "Recent File0" (the top) to "Recent File<count - 1>".
+void SaveRecentFiles(HWND mainWindow);
+// Command 40044: switches the history on or off; off removes every entry and
+// the [Recent] section.
+void ToggleHistory(HWND mainWindow);
+// Copies the path of the entry with command id 40200..40209 into path.
+// Returns 1 when the entry is in the list and its path fits capacity, else 0.
+int RecentEntryPath(HWND mainWindow, int id, char* path, int capacity);
