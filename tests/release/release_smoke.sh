@@ -18,31 +18,13 @@ deadline=$((started + budget))
 exe=${1:?usage: release_smoke.sh <path to the i686 hakuzo.exe>}
 [ -f "$exe" ] || { echo "release smoke: no exe at $exe"; exit 1; }
 
-wine32=/usr/lib/wine/wine
-if [ ! -x "$wine32" ]; then
-  echo "release smoke: skipped: no 32-bit Wine loader ($wine32); see tools/setup-release"
-  exit 77
-fi
-# The loader is itself a 32-bit program, so this also proves that the kernel
-# (or a binfmt_misc handler) can run 32-bit programs at all.
-if ! "$wine32" --version >/dev/null 2>&1; then
-  echo "release smoke: skipped: 32-bit programs do not run here (no qemu-i386 handler?); see tools/setup-release"
-  exit 77
-fi
-
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build=$(cd "$(dirname "$exe")" && pwd)
-# shellcheck source=../../tools/wine-env.sh
-source "$here/../../tools/wine-env.sh"
-# A 64-bit prefix holds the 32-bit side of Wine too, so only the editor's own
-# process runs under emulation; a 32-bit prefix would start every Wine service
-# under qemu as well. It is this build folder's own: the end of this run ends
-# every process of its prefix, which must not hit other tests running at the
-# same time.
-export WINEPREFIX=$build/wineprefix
-# The menu builder would write desktop menu entries outside the build folder.
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
-# qemu's guest address space is set small in tools/wine-env.sh (QEMU_RESERVED_VA).
+# shellcheck source=wine32-env.sh
+source "$here/wine32-env.sh"
+hakuzo_wine32_or_skip "release smoke"
+hakuzo_use_build_prefix "$build"
+wine32=$HAKUZO_WINE32
 
 work=$build/release-smoke
 ini=$work/${USER:-$(id -un)}Hkz.ini
@@ -54,31 +36,9 @@ app_pid=
 now() { date +%s; }
 left() { echo $((deadline - $(now))); }
 
-# Every process of this prefix, found by its environment: processes that
-# were still starting when wineserver -k ran escape it.
-prefix_pids() {
-  local p
-  for p in /proc/[0-9]*; do
-    tr '\0' ' ' 2>/dev/null <"$p/cmdline" | grep -q wine || continue
-    tr '\0' '\n' 2>/dev/null <"$p/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "${p#/proc/}"
-  done
-}
-
-stop_prefix() {
-  local pids
-  hakuzo_stop_wine
-  for _ in 1 2 3 4 5; do
-    pids=$(prefix_pids)
-    [ -z "$pids" ] && return 0
-    # shellcheck disable=SC2086
-    kill -9 $pids 2>/dev/null
-    sleep 1
-  done
-}
-
 cleanup() {
   trap - EXIT INT TERM
-  stop_prefix
+  hakuzo_stop_prefix
   hakuzo_stop_display
 }
 trap cleanup EXIT
@@ -140,7 +100,7 @@ focus() {
 
 # --- Prefix and display ------------------------------------------------------------
 # A run that was killed (ctest's timeout) may have left processes behind.
-[ -n "$(prefix_pids)" ] && { echo "release smoke: ending processes left by an earlier run"; stop_prefix; }
+[ -n "$(hakuzo_prefix_pids)" ] && { echo "release smoke: ending processes left by an earlier run"; hakuzo_stop_prefix; }
 
 hakuzo_start_display || fail "no display"
 

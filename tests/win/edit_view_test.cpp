@@ -77,7 +77,9 @@ TEST_F(EditViewTest, StartsWithDefaultsWithoutSettingsFile) {
   EXPECT_EQ(ViewStyle(), 0x50201144);
   EXPECT_EQ(GetWindowLongPtrA(view, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, WS_EX_CLIENTEDGE);
   EXPECT_EQ(GetDlgCtrlID(view), 40100);
-  EXPECT_GT(SendMessageA(view, EM_GETLIMITTEXT, 0, 0), BufferCapacity);
+  // The limit is a DWORD: a multiline control without one reports 0xFFFFFFFF,
+  // which a 32-bit LRESULT would read as -1.
+  EXPECT_GT(static_cast<DWORD>(SendMessageA(view, EM_GETLIMITTEXT, 0, 0)), DWORD{BufferCapacity});
 
   EXPECT_TRUE(IsChecked(main_, kWordWrap));
   EXPECT_TRUE(IsGreyed(main_, kAutoIndent));
