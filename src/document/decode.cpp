@@ -31,10 +31,12 @@ LoadOutcome DecodeLoadedText(DocumentState& document, long long count) {
 }
 
 int EncodeTextForSave(DocumentState& document) {
+  // The view can hold more than the buffer: a text that fills the whole
+  // buffer may be the cut head of a longer one, and saving it would lose
+  // the rest. Refused in both line-end modes, before anything is converted.
+  if (TextLength(document.TextBuffer) >= BufferCapacity) return 0;
   if (document.lfMode) {
-    // Only a text that fills the whole buffer can reach the limit; its
-    // converted form would be cut, so the save is refused instead.
-    if (FromCrLf(document.ScratchBuffer, document.TextBuffer, BufferCapacity)) return 0;
+    FromCrLf(document.ScratchBuffer, document.TextBuffer, BufferCapacity);  // never lengthens
     CopyBack(document);
   }
   if (document.eucMode) {

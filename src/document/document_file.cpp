@@ -3,9 +3,22 @@
 #include <windows.h>
 
 #include "document/path_helpers.h"
+#include "document/write_seams.h"
 #include "text/text.h"
 
 namespace {
+
+// Wrappers with addresses known at link time: the editor has no C runtime
+// start-up, so the seam must be constant-initialized, and an imported
+// function's address is only known once the program is loaded.
+UINT WINAPI RealGetTempFileName(LPCSTR folder, LPCSTR prefix, UINT unique, LPSTR tempPath) {
+  return GetTempFileNameA(folder, prefix, unique, tempPath);
+}
+BOOL WINAPI RealReplaceFile(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWORD flags,
+                            LPVOID exclude, LPVOID reserved) {
+  return ReplaceFileA(replaced, replacement, backup, flags, exclude, reserved);
+}
+constexpr WriteSeams kRealSeams = {RealGetTempFileName, RealReplaceFile};
 
 // WriteFile in pieces: one call may write less than asked on some devices.
 bool WriteAll(HANDLE file, const char* bytes, DWORD length, DWORD* written) {
@@ -19,17 +32,51 @@ bool WriteAll(HANDLE file, const char* bytes, DWORD length, DWORD* written) {
 }
 
 // Creates an empty, uniquely named file in the folder of path: 1 made, 0
-// failed, -1 when the folder's name leaves no room for the temporary name.
+// failed (GetLastError tells why), -1 when the folder's name leaves no room
+// for the temporary name.
 int MakeSiblingTempFile(const char* path, char* tempPath) {
   char folder[MAX_PATH + 1];
   CopyText(folder, sizeof folder, path);
   *FileNamePart(folder) = 0;
   if (!folder[0]) CopyText(folder, sizeof folder, ".\\");
   if (TextLength(folder) > MAX_PATH - 14) return -1;
-  return GetTempFileNameA(folder, "hkz", 0, tempPath) != 0;
+  return SaveSeams.getTempFileName(folder, "hkz", 0, tempPath) != 0;
+}
+
+// The plain truncating save, for when no file can be made beside the target.
+long long WriteInPlace(const char* path, const char* text, DWORD length) {
+  HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return -1;
+  DWORD written = 0;
+  WriteAll(file, text, length, &written);
+  CloseHandle(file);
+  return written;
+}
+
+// On a full disk the in-place write would cut the old file short and lose
+// it; every other reason for having no temporary file leaves it room.
+bool DiskIsFull(DWORD error) {
+  return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
+}
+
+// Whether path still is the old file: a file (no folder) of its old size.
+bool StillHoldsOldFile(const char* path, unsigned long long oldSize) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return false;
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+  unsigned long long size =
+      (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  return size == oldSize;
 }
 
 }  // namespace
+
+WriteSeams SaveSeams = kRealSeams;
+
+void RestoreSaveSeams() {
+  SaveSeams = kRealSeams;
+}
 
 long long ReadDocumentFile(const char* path, char* buffer, int cap) {
   HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -66,8 +113,8 @@ long long WriteDocumentFile(const char* path, const char* text) {
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return -1;
   // The exclusive open that the save has always made: it refuses read-only
   // and locked files, wrong names and missing folders, and truncates nothing.
-  HANDLE target = CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE target =
+      CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (target == INVALID_HANDLE_VALUE) return -1;
   bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
   DWORD written = 0;
@@ -79,26 +126,23 @@ long long WriteDocumentFile(const char* path, const char* text) {
     if (!complete) DeleteFileA(path);
     return written;
   }
+  LARGE_INTEGER oldSize;
+  if (!GetFileSizeEx(target, &oldSize)) oldSize.QuadPart = -1;
   CloseHandle(target);
 
   char tempPath[MAX_PATH + 1];
   int sibling = MakeSiblingTempFile(path, tempPath);
-  if (sibling < 0) {
-    // A folder this deep has no room for a sibling's name: write in place, as
-    // a plain truncating save would, rather than never save this file again.
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return -1;
-    WriteAll(file, text, length, &written);
-    CloseHandle(file);
-    return written;
-  }
-  if (!sibling) return -1;
+  // A folder too deep for a sibling's name, or one where no file may be
+  // created: write in place, as a plain truncating save would, rather than
+  // never save this file again.
+  if (sibling < 0) return WriteInPlace(path, text, length);
+  if (!sibling) return DiskIsFull(GetLastError()) ? -1 : WriteInPlace(path, text, length);
   HANDLE temp = CreateFileA(tempPath, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (temp == INVALID_HANDLE_VALUE) {
+    DWORD error = GetLastError();
     DeleteFileA(tempPath);
-    return -1;
+    return DiskIsFull(error) ? -1 : WriteInPlace(path, text, length);
   }
   bool complete = WriteAll(temp, text, length, &written) && FlushFileBuffers(temp);
   CloseHandle(temp);
@@ -106,15 +150,21 @@ long long WriteDocumentFile(const char* path, const char* text) {
     DeleteFileA(tempPath);
     return written < length ? static_cast<long long>(written) : -1;
   }
-  // ReplaceFileA keeps the old file's attributes and security; where it is
-  // refused (some file systems), a plain replacing move still keeps the old
-  // file until the new one takes its name.
-  if (!ReplaceFileA(path, tempPath, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) &&
-      !MoveFileExA(tempPath, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DeleteFileA(tempPath);
-    return -1;
+  // ReplaceFileA keeps the old file's attributes and security. Where it is
+  // refused (some file systems), or stops after the old file has already
+  // gone (ERROR_UNABLE_TO_MOVE_REPLACEMENT), a replacing move gives the new
+  // file its name.
+  if (SaveSeams.replaceFile(path, tempPath, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                            nullptr) ||
+      MoveFileExA(tempPath, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return written;
   }
-  return written;
+  // The temporary file goes only while the old one is there in full; else it
+  // is the one complete copy of the text and stays for the user to find.
+  if (StillHoldsOldFile(path, static_cast<unsigned long long>(oldSize.QuadPart))) {
+    DeleteFileA(tempPath);
+  }
+  return -1;
 }
 
 LoadOutcome LoadDocument() {

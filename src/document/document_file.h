@@ -11,8 +11,11 @@ long long ReadDocumentFile(const char* path, char* buffer, int cap);
 
 // Writes text (up to its terminator) as the whole new content of path and
 // returns the count written, or -1 when the file cannot be created. The old
-// content is replaced only after the new bytes are complete on disk, so a
-// failed write leaves it as it was.
+// content is replaced only after the new bytes are complete on disk in a
+// temporary file beside it, so a failed write leaves it as it was; where no
+// such file can be made the old file is written over in place. When the old
+// file is gone and the new one cannot take its name, the temporary file is
+// kept (the one complete copy) and the result is -1.
 long long WriteDocumentFile(const char* path, const char* text);
 
 // Reads the file named by Document.path into TextBuffer in editor form.

@@ -19,24 +19,25 @@ constexpr const char* kPathTooLong =
 int PathFromCommandLine(char* argument) {
   char* path = Document.path;
   path[0] = 0;
-  int absolute = TrimDocumentArgument(argument);
+  TrimDocumentArgument(argument);
   if (!argument[0]) return 1;  // a lone quote: no document named
-  if (absolute) {
-    if (TextLength(argument) >= kMaxPathLength) return 0;
-    CopyText(path, kPathCapacity, argument);
-  } else {
-    char* filePart = nullptr;
-    DWORD n = GetFullPathNameA(argument, kMaxPathLength, path, &filePart);
-    if (n == 0 || n >= static_cast<DWORD>(kMaxPathLength)) {
-      path[0] = 0;
-      return 0;
-    }
+  // Every argument is made full, drive paths too: Z:/docs/a.txt and C:a.txt
+  // have no backslash before their name, and the cut below would leave the
+  // bare name in whatever folder is current. A full path comes back as it
+  // was, wildcards included; only . and .. are resolved and / is made a backslash.
+  char* filePart = nullptr;
+  DWORD n = GetFullPathNameA(argument, kMaxPathLength, path, &filePart);
+  if (n == 0 || n >= static_cast<DWORD>(kMaxPathLength)) {
+    path[0] = 0;
+    return 0;
   }
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA(path, &found);
   if (search == INVALID_HANDLE_VALUE) return 1;
   FindClose(search);
-  char* name = FileNamePart(path);
+  // The system's own cut knows the code page, where the one-byte look-back
+  // of FileNamePart takes the separator after a name like メ for a trail byte.
+  char* name = filePart ? filePart : FileNamePart(path);
   if ((name - path) + TextLength(found.cFileName) >= kMaxPathLength) {
     path[0] = 0;
     return 0;

@@ -145,21 +145,24 @@ TEST(DocumentEncode, EucModeAloneKeepsCrLf) {
   EXPECT_EQ(Text(), "");
 }
 
-TEST(DocumentEncode, RefusesATextTheLfConversionCannotHold) {
-  // 63,999 bytes without CR convert in LF mode.
+TEST(DocumentEncode, RefusesAFullBufferInBothModes) {
+  // 63,999 bytes convert in every mode.
   std::string fits = std::string(63997, 'a') + "\x93\xFA";
   ASSERT_EQ(Encode(fits, 1, 1), 1);
   EXPECT_EQ(Text(), std::string(63997, 'a') + "\xC6\xFC");
+  ASSERT_EQ(Encode(fits, 0, 0), 1);
+  EXPECT_EQ(Text(), fits);
 
-  // 64,000 bytes would reach the limit: refused, TextBuffer untouched (the
-  // EUC step is not made either).
+  // 64,000 bytes fill the buffer and may be the cut head of a longer view
+  // text: refused in every mode, TextBuffer untouched, even when LF line
+  // ends would shrink it below the limit.
   std::string full = std::string(63998, 'a') + "\x93\xFA";
-  EXPECT_EQ(Encode(full, 1, 1), 0);
-  EXPECT_EQ(Text(), full);
-
-  // With CR LF line ends the text shrinks below the limit and is saved.
   std::string lines;
   for (int i = 0; i < 16000; ++i) lines += "ab\r\n";  // 64,000 bytes
-  ASSERT_EQ(Encode(lines, 1, 0), 1);
-  EXPECT_EQ(Text().size(), 48000u);
+  for (const std::string& text : {full, lines}) {
+    for (int mode = 0; mode < 4; ++mode) {
+      EXPECT_EQ(Encode(text, mode & 1, mode >> 1), 0) << mode;
+      EXPECT_EQ(Text(), text);
+    }
+  }
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "document/document_file.h"
+#include "document/write_seams.h"
 #include "harness.h"
 #include "text/text.h"
 
@@ -257,13 +258,115 @@ TEST(DocumentFile, LongFolderStillSaves) {
   RemoveDirectoryA(deep.c_str());
 }
 
-TEST(DocumentFile, OverlongLfTextIsNotSaved) {
+TEST(DocumentFile, FullBufferIsNotSaved) {
+  // 64,000 bytes may be the cut head of a longer view text: neither mode
+  // writes it, not even CR LF text that LF line ends would shrink.
   std::string path = TestFolder() + "\\long.txt";
   WriteBytes(path, "old");
+  std::string lines;
+  for (int i = 0; i < 16000; ++i) lines += "ab\r\n";  // 64,000 bytes
+  EXPECT_EQ(Save(path, lines, 0, 0), 0);
+  EXPECT_EQ(Save(path, lines, 1, 0), 0);
   EXPECT_EQ(Save(path, std::string(64000, 'a'), 1, 0), 0);
   EXPECT_EQ(ReadBytes(path), "old");
   EXPECT_EQ(Save(path, std::string(63999, 'a'), 1, 0), 1);
   EXPECT_EQ(ReadBytes(path).size(), 63999u);
+}
+
+// The two faults below cannot be made for real here (root under Wine may
+// create files in any folder; ReplaceFileA does not stop half-way), so the
+// save's seam stands in for exactly the failing call.
+namespace {
+DWORD seamError;
+enum class ReplaceFault { DropTarget, DropTargetHoldTemp, LockTarget } replaceFault;
+HANDLE heldFile = INVALID_HANDLE_VALUE;
+
+UINT WINAPI NoTempName(LPCSTR, LPCSTR, UINT, LPSTR) {
+  SetLastError(seamError);
+  return 0;
+}
+
+// Fails the way ReplaceFileA does when it stops half-way; the move that
+// follows fails for real on a file held open without sharing.
+BOOL WINAPI BrokenReplace(LPCSTR replaced, LPCSTR replacement, LPCSTR, DWORD, LPVOID, LPVOID) {
+  if (replaceFault != ReplaceFault::LockTarget) DeleteFileA(replaced);
+  const char* held = replaceFault == ReplaceFault::DropTargetHoldTemp ? replacement
+                     : replaceFault == ReplaceFault::LockTarget       ? replaced
+                                                                      : nullptr;
+  if (held) {
+    heldFile =
+        CreateFileA(held, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  }
+  SetLastError(replaceFault == ReplaceFault::LockTarget ? ERROR_UNABLE_TO_REMOVE_REPLACED
+                                                        : ERROR_UNABLE_TO_MOVE_REPLACEMENT);
+  return FALSE;
+}
+
+void ReleaseHeldFile() {
+  if (heldFile != INVALID_HANDLE_VALUE) CloseHandle(heldFile);
+  heldFile = INVALID_HANDLE_VALUE;
+}
+
+struct SeamsRestored {
+  ~SeamsRestored() {
+    ReleaseHeldFile();
+    RestoreSaveSeams();
+  }
+};
+}  // namespace
+
+TEST(DocumentFileSeams, NoTemporaryFileWritesInPlace) {
+  SeamsRestored restore;
+  std::string folder = TestFolder();
+  std::string path = folder + "\\memo.txt";
+  WriteBytes(path, "old bytes, longer than the new ones");
+  SaveSeams.getTempFileName = NoTempName;
+
+  // No right to create files in the folder, or every temporary name taken.
+  seamError = ERROR_ACCESS_DENIED;
+  EXPECT_EQ(Save(path, "new\r\n", 1, 0), 1);
+  EXPECT_EQ(ReadBytes(path), "new\n");
+  seamError = ERROR_FILE_EXISTS;
+  EXPECT_EQ(Save(path, "again"), 1);
+  EXPECT_EQ(ReadBytes(path), "again");
+  // On a full disk the in-place write would cut the old file short.
+  seamError = ERROR_DISK_FULL;
+  EXPECT_EQ(Save(path, "lost"), 0);
+  EXPECT_EQ(ReadBytes(path), "again");
+  EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"memo.txt"});
+}
+
+TEST(DocumentFileSeams, HalfFinishedReplaceNeverLosesBothCopies) {
+  SeamsRestored restore;
+  std::string folder = TestFolder();
+  std::string path = folder + "\\memo.txt";
+  const std::string text = "the new text\r\n";
+  SaveSeams.replaceFile = BrokenReplace;
+
+  // The old file is gone: the move gives the new one its name.
+  WriteBytes(path, "old");
+  replaceFault = ReplaceFault::DropTarget;
+  EXPECT_EQ(Save(path, text), 1);
+  EXPECT_EQ(ReadBytes(path), text);
+  EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"memo.txt"});
+
+  // Gone, and the move fails too: the temporary file is the one copy left.
+  replaceFault = ReplaceFault::DropTargetHoldTemp;
+  EXPECT_EQ(Save(path, text), 0);
+  ReleaseHeldFile();
+  std::vector<std::string> left = FilesIn(folder);
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_EQ(left[0].substr(0, 3), "hkz");
+  EXPECT_EQ(ReadBytes(folder + "\\" + left[0]), text);
+  DeleteFileA((folder + "\\" + left[0]).c_str());
+
+  // The old file is still whole: the temporary file goes, the save fails.
+  WriteBytes(path, "old");
+  replaceFault = ReplaceFault::LockTarget;
+  EXPECT_EQ(Save(path, text), 0);
+  ReleaseHeldFile();
+  EXPECT_EQ(ReadBytes(path), "old");
+  EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"memo.txt"});
 }
 
 // A full disk for real: tests/e2e/full_disk.sh mounts a 64 KiB tmpfs and

@@ -60,6 +60,34 @@ TEST(PathFromCommandLine, MissingFilesKeepThePathAndTheFolder) {
   EXPECT_EQ(FromArgument("new.txt"), "C:\\new.txt");
 }
 
+TEST(PathFromCommandLine, PathsWithoutBackslashesKeepTheirFolder) {
+  std::string folder = TestFolder();
+  CreateDirectoryA((folder + "\\sub").c_str(), nullptr);
+  WriteBytes(folder + "\\sub\\A.txt", "wanted");
+  WriteBytes(folder + "\\a.txt", "another file of the same name");
+  std::string slashed = folder;
+  for (char& c : slashed) c = c == '\\' ? '/' : c;
+
+  // Forward slashes, whole or in part, from a folder other than the file's.
+  SetCurrentDirectoryA(folder.c_str());
+  EXPECT_EQ(FromArgument(slashed + "/sub/a.txt"), folder + "\\sub\\A.txt");
+  EXPECT_EQ(CurrentFolder(), folder + "\\sub");
+  SetCurrentDirectoryA("C:\\");
+  EXPECT_EQ(FromArgument(folder + "\\sub/a.txt"), folder + "\\sub\\A.txt");
+  EXPECT_EQ(CurrentFolder(), folder + "\\sub");
+  // A drive with a relative name: against that drive's current folder.
+  std::string drive = folder.substr(0, 2);
+  EXPECT_EQ(FromArgument(drive + "a.txt"), folder + "\\sub\\A.txt");
+  // A path from the root of the current drive gets its drive.
+  EXPECT_EQ(FromArgument(folder.substr(2) + "\\a.txt"), folder + "\\a.txt");
+  EXPECT_EQ(CurrentFolder(), folder);
+  // A missing file keeps its folder as well, made full.
+  EXPECT_EQ(FromArgument(slashed + "/sub/new.txt"), folder + "\\sub\\new.txt");
+  SetCurrentDirectoryA("C:\\");
+  DeleteFileA((folder + "\\sub\\A.txt").c_str());
+  RemoveDirectoryA((folder + "\\sub").c_str());
+}
+
 TEST(PathFromCommandLine, JapaneseNamesAndTooLongPaths) {
   std::string folder = TestFolder();
   std::string name = folder + "\\表\\ソース.txt";  // 表 ends in 0x5C
@@ -71,6 +99,16 @@ TEST(PathFromCommandLine, JapaneseNamesAndTooLongPaths) {
   SetCurrentDirectoryA("C:\\");
   DeleteFileA(name.c_str());
   RemoveDirectoryA((folder + "\\表").c_str());
+  // メ (0x83 0x81) ends in a lead-byte value: the separator after it is still
+  // one, and the folder is kept.
+  std::string katakana = folder + "\\メ\\a.txt";
+  CreateDirectoryA((folder + "\\メ").c_str(), nullptr);
+  WriteBytes(katakana, "x");
+  EXPECT_EQ(FromArgument(katakana), katakana);
+  EXPECT_EQ(CurrentFolder(), folder + "\\メ");
+  SetCurrentDirectoryA("C:\\");
+  DeleteFileA(katakana.c_str());
+  RemoveDirectoryA((folder + "\\メ").c_str());
 
   int fits = 1;
   std::string longName = "C:\\" + std::string(300, 'a') + ".txt";
