@@ -9,6 +9,17 @@
 #define IDD_FIND 111
 #define IDD_REPLACE 112
 
+// Dialog 110, the external editor.
+#define IDC_RELAY_NO_INQUIRE 1013
+#define IDC_RELAY_PROCESS 1014
+#define IDC_RELAY_PROCESS_NAME 1015
+#define IDC_RELAY_BROWSE 1016
+#define IDC_RELAY_EDITOR_LABEL 1017
+
+// Dialogs 111 and 112, find and replace.
+#define IDC_SEARCH_TEXT 1018
+#define IDC_REPLACE_TEXT 1019
+
 #define ID_FILE_EXIT 40001
 #define ID_HELP_ABOUT 40002
 #define ID_FILE_OPEN 40003

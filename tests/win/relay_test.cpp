@@ -1,0 +1,478 @@
+// The hand-over to an external editor against real processes: a copy of
+// record_command_line.exe stands in for the editor and writes down how it was
+// started. Dialog 110 is driven in-process from a timer inside its own loop.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "harness.h"
+#include "relay/relay.h"
+#include "resource.h"
+#include "settings/settings_store.h"
+
+namespace {
+
+const std::string kNotice = "この文書は Hakuzo で開くには大きすぎます\n";
+const std::string kFailed = "ファイルの受け渡しに失敗しました";
+
+std::string ExeFolder() {
+  char module[MAX_PATH];
+  GetModuleFileNameA(nullptr, module, MAX_PATH);
+  std::string path = module;
+  return path.substr(0, path.rfind('\\'));
+}
+
+std::string Recorder() {
+  return ExeFolder() + "\\record_command_line.exe";
+}
+
+// What a message box showed and which of its parts were there.
+struct Box {
+  std::string text;
+  bool ok, yes, no;
+  bool errorIcon, questionIcon, anyIcon;
+};
+
+HHOOK boxHook;
+int boxAnswer;
+std::vector<Box> boxes;
+
+// The box itself is not shown yet when it is activated: look at the child's
+// own style only.
+bool Shown(HWND child) {
+  return (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+bool Present(HWND box, int id) {
+  HWND item = GetDlgItem(box, id);
+  return item && Shown(item);
+}
+
+BOOL CALLBACK ReadBoxChild(HWND child, LPARAM lParam) {
+  Box* box = reinterpret_cast<Box*>(lParam);
+  char className[32];
+  GetClassNameA(child, className, sizeof className);
+  if (lstrcmpiA(className, "Static") != 0) return TRUE;
+  LONG style = GetWindowLongA(child, GWL_STYLE);
+  if ((style & SS_TYPEMASK) == SS_ICON) {
+    HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+    if (icon && Shown(child)) {
+      box->anyIcon = true;
+      box->errorIcon |= icon == LoadIconA(nullptr, IDI_HAND);
+      box->questionIcon |= icon == LoadIconA(nullptr, IDI_QUESTION);
+    }
+    return TRUE;
+  }
+  char text[1024];
+  GetWindowTextA(child, text, sizeof text);
+  box->text += text;
+  return TRUE;
+}
+
+LRESULT CALLBACK BoxProc(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    HWND window = reinterpret_cast<HWND>(wParam);
+    char className[32];
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "#32770") == 0) {
+      Box box{};
+      EnumChildWindows(window, ReadBoxChild, reinterpret_cast<LPARAM>(&box));
+      box.ok = Present(window, IDOK);
+      box.yes = Present(window, IDYES);
+      box.no = Present(window, IDNO);
+      boxes.push_back(box);
+      // A box without the wanted button is closed with OK.
+      int answer = Present(window, boxAnswer) ? boxAnswer : IDOK;
+      PostMessageA(window, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+    }
+  }
+  return CallNextHookEx(boxHook, code, wParam, lParam);
+}
+
+// Answers every message box with answer and keeps what it showed.
+struct BoxLog {
+  explicit BoxLog(int answer) {
+    boxAnswer = answer;
+    boxes.clear();
+    boxHook = SetWindowsHookExA(WH_CBT, BoxProc, nullptr, GetCurrentThreadId());
+  }
+  ~BoxLog() { UnhookWindowsHookEx(boxHook); }
+  const std::vector<Box>& all() const { return boxes; }
+};
+
+// Lines the recorder in folder has written, waiting up to five seconds for
+// the expected count; never waits forever.
+std::vector<std::string> RecordedLines(const std::string& folder, size_t expected) {
+  std::vector<std::string> lines;
+  for (int waited = 0; waited <= 5000; waited += 50) {
+    std::string bytes = ReadBytes(folder + "\\command-line.txt");
+    lines.clear();
+    if (bytes != "<missing>") {
+      size_t start = 0;
+      for (size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1) {
+        lines.push_back(bytes.substr(start, end - start));
+      }
+    }
+    if (lines.size() >= expected) break;
+    Sleep(50);
+  }
+  return lines;
+}
+
+void SetRelay(int relayProcess, int noInquire, const std::string& processName) {
+  Relay.RelayProcess = relayProcess;
+  Relay.NoInquire = noInquire;
+  lstrcpynA(Relay.ProcessName, processName.c_str(), sizeof Relay.ProcessName);
+}
+
+class RelayLaunch : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (!FileExists(Recorder())) GTEST_SKIP() << "record_command_line.exe is not built here";
+    // A folder per test: an editor copy of the test before may still run.
+    folder = TestFolder() + "\\" + testing::UnitTest::GetInstance()->current_test_info()->name();
+    CreateDirectoryA(folder.c_str(), nullptr);
+    editor = Copy(folder + "\\ed.exe");
+    big = folder + "\\big.txt";
+  }
+  // Waits (at most five seconds) until the started copies have ended, so
+  // that no test after this one finds them running.
+  void TearDown() override {
+    Relay = RelaySettings{};
+    for (const std::string& copy : copies) {
+      for (int waited = 0; !DeleteFileA(copy.c_str()) && FileExists(copy) && waited < 5000;
+           waited += 50) {
+        Sleep(50);
+      }
+    }
+  }
+  std::string Copy(const std::string& path) {
+    EXPECT_TRUE(CopyFileA(Recorder().c_str(), path.c_str(), FALSE)) << path;
+    copies.push_back(path);
+    return path;
+  }
+  std::string folder, editor, big;
+  std::vector<std::string> copies;
+};
+
+}  // namespace
+
+TEST_F(RelayLaunch, NoticeQuestionAndHandOver) {
+  // Hand-over off: the notice alone, OK only, no icon.
+  SetRelay(0, 0, editor);
+  {
+    BoxLog log(IDYES);
+    EXPECT_EQ(OfferRelay(nullptr, big.c_str(), 60000), 0);
+    ASSERT_EQ(log.all().size(), 1u);
+    EXPECT_EQ(log.all()[0].text, kNotice + "big.txt : 58kB");
+    EXPECT_TRUE(log.all()[0].ok);
+    EXPECT_FALSE(log.all()[0].yes || log.all()[0].no || log.all()[0].anyIcon);
+  }
+  // Asked and declined: nothing starts.
+  SetRelay(1, 0, editor);
+  {
+    BoxLog log(IDNO);
+    EXPECT_EQ(OfferRelay(nullptr, big.c_str(), 100000), 0);
+    ASSERT_EQ(log.all().size(), 1u);
+    EXPECT_EQ(log.all()[0].text, kNotice + "big.txt : 97kB\nこの文書を ed.exe に受け渡しますか？");
+    EXPECT_TRUE(log.all()[0].yes && log.all()[0].no && log.all()[0].questionIcon);
+    EXPECT_FALSE(log.all()[0].ok);
+  }
+  // Accepted: the editor gets the quoted path. Its line is the only one, so
+  // the declined offer started nothing.
+  {
+    BoxLog log(IDYES);
+    EXPECT_EQ(OfferRelay(nullptr, big.c_str(), 100000), 1);
+    EXPECT_EQ(log.all().size(), 1u);
+    std::vector<std::string> lines = RecordedLines(folder, 1);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], editor + " \"" + big + "\"");
+  }
+  // Without asking: no box at all, from a file past 4 GiB.
+  SetRelay(1, 1, editor);
+  {
+    BoxLog log(IDNO);
+    EXPECT_EQ(OfferRelay(nullptr, big.c_str(), 5368709120ull), 1);
+    EXPECT_TRUE(log.all().empty());
+    EXPECT_EQ(RecordedLines(folder, 2).size(), 2u);
+  }
+}
+
+TEST_F(RelayLaunch, FailedHandOverShowsTheErrorAndStartsNothing) {
+  struct Case {
+    const char* what;
+    std::string processName;
+    std::string path;
+  };
+  // The editor's own arguments take the command line to 255 bytes; with a
+  // 260-byte path it no longer fits 512 bytes and is refused, not cut.
+  std::string withArguments = editor + " -a";
+  withArguments.resize(255, 'a');
+  std::string longPath = folder + "\\";
+  longPath.resize(260, 'p');
+  const Case cases[] = {
+      {"empty editor", "", big},
+      {"missing editor", folder + "\\missing.exe", big},
+      {"untitled document", editor, ""},
+      {"command line too long", withArguments, longPath},
+  };
+  for (const Case& c : cases) {
+    SetRelay(1, 1, c.processName);
+    BoxLog log(IDOK);
+    EXPECT_EQ(OfferRelay(nullptr, c.path.c_str(), 60000), 0) << c.what;
+    ASSERT_EQ(log.all().size(), 1u) << c.what;
+    EXPECT_EQ(log.all()[0].text, kFailed) << c.what;
+    EXPECT_TRUE(log.all()[0].errorIcon && log.all()[0].ok) << c.what;
+    EXPECT_EQ(LaunchExternalEditor(nullptr, c.path.c_str()), 0) << c.what;
+  }
+  // Asked first, the question names no editor; Yes ends in the error.
+  SetRelay(1, 0, "");
+  {
+    BoxLog log(IDYES);
+    EXPECT_EQ(OfferRelay(nullptr, big.c_str(), 60000), 0);
+    ASSERT_EQ(log.all().size(), 2u);
+    EXPECT_EQ(log.all()[0].text, kNotice + "big.txt : 58kB\nこの文書を  に受け渡しますか？");
+    EXPECT_EQ(log.all()[1].text, kFailed);
+  }
+  // One byte shorter the same editor starts, with its arguments.
+  longPath.resize(253);
+  SetRelay(1, 1, withArguments);
+  EXPECT_EQ(LaunchExternalEditor(nullptr, longPath.c_str()), 1);
+  std::vector<std::string> lines = RecordedLines(folder, 1);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], withArguments + " \"" + longPath + "\"");
+}
+
+TEST_F(RelayLaunch, ProgramPathWithBlanksStartsThatProgramNotAPieceOfIt) {
+  Copy(folder + "\\Program.exe");  // the decoy
+  std::string edFolder = folder + "\\Program Files\\ed";
+  CreateDirectoryA((folder + "\\Program Files").c_str(), nullptr);
+  CreateDirectoryA(edFolder.c_str(), nullptr);
+  std::string program = Copy(edFolder + "\\ed.exe");
+
+  SetRelay(1, 1, program);
+  EXPECT_EQ(LaunchExternalEditor(nullptr, big.c_str()), 1);
+  std::vector<std::string> lines = RecordedLines(edFolder, 1);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], "\"" + program + "\" \"" + big + "\"");
+
+  // Already quoted by the user: passed as written.
+  SetRelay(1, 1, "\"" + program + "\" -n");
+  EXPECT_EQ(LaunchExternalEditor(nullptr, big.c_str()), 1);
+  lines = RecordedLines(edFolder, 2);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[1], "\"" + program + "\" -n \"" + big + "\"");
+  Sleep(200);
+  EXPECT_FALSE(FileExists(folder + "\\command-line.txt")) << "the decoy Program.exe ran";
+}
+
+namespace {
+
+// Runs script on dialog 110 from a timer inside the dialog's own loop; the
+// script ends the dialog. A second timer ends it anyway after five seconds.
+std::function<void(HWND)> dialogScript;
+HHOOK dialogHook;
+
+void CALLBACK ScriptTimer(HWND dialog, UINT, UINT_PTR id, DWORD) {
+  KillTimer(dialog, id);
+  dialogScript(dialog);
+}
+
+void CALLBACK GiveUpTimer(HWND dialog, UINT, UINT_PTR id, DWORD) {
+  KillTimer(dialog, id);
+  ADD_FAILURE() << "dialog 110 was left open";
+  EndDialog(dialog, -1);
+}
+
+LRESULT CALLBACK DialogHookProc(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    HWND window = reinterpret_cast<HWND>(wParam);
+    if (GetDlgItem(window, IDC_RELAY_PROCESS)) {
+      SetTimer(window, 1, 10, ScriptTimer);
+      SetTimer(window, 2, 5000, GiveUpTimer);
+    }
+  }
+  return CallNextHookEx(dialogHook, code, wParam, lParam);
+}
+
+INT_PTR RunRelayDialog(std::function<void(HWND)> script) {
+  dialogScript = script;
+  dialogHook = SetWindowsHookExA(WH_CBT, DialogHookProc, nullptr, GetCurrentThreadId());
+  INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_RELAY), nullptr,
+                                   RelayDialogProc, 0);
+  UnhookWindowsHookEx(dialogHook);
+  return result;
+}
+
+// Enabled states of label, edit, browse button and second check box.
+std::string DependentStates(HWND dialog) {
+  std::string states;
+  for (int id :
+       {IDC_RELAY_EDITOR_LABEL, IDC_RELAY_PROCESS_NAME, IDC_RELAY_BROWSE, IDC_RELAY_NO_INQUIRE}) {
+    states += IsWindowEnabled(GetDlgItem(dialog, id)) ? '1' : '0';
+  }
+  return states;
+}
+
+void Click(HWND dialog, int id) {
+  SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
+}
+
+std::string ItemText(HWND dialog, int id) {
+  char text[512];
+  GetDlgItemTextA(dialog, id, text, sizeof text);
+  return text;
+}
+
+}  // namespace
+
+TEST(RelayDialog, GreysWithTheCheckBoxAndOkStoresInMemoryAndFile) {
+  DeleteSettingsFile();
+  SetRelay(0, 0, "D:\\tools\\ed.exe");
+  std::string seen;
+  INT_PTR result = RunRelayDialog([&](HWND dialog) {
+    seen += ItemText(dialog, IDC_RELAY_PROCESS_NAME) + "|";
+    seen +=
+        std::to_string(SendDlgItemMessageA(dialog, IDC_RELAY_PROCESS_NAME, EM_GETLIMITTEXT, 0, 0));
+    seen += "|" + DependentStates(dialog);
+    seen +=
+        IsWindowEnabled(GetDlgItem(dialog, IDOK)) && IsWindowEnabled(GetDlgItem(dialog, IDCANCEL))
+            ? "+"
+            : "-";
+    Click(dialog, IDC_RELAY_PROCESS);
+    seen += "|" + DependentStates(dialog);
+    Click(dialog, IDC_RELAY_NO_INQUIRE);
+    SetDlgItemTextA(dialog, IDC_RELAY_PROCESS_NAME, "C:\\Program Files\\ed\\ed.exe");
+    Click(dialog, IDOK);
+  });
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(seen, "D:\\tools\\ed.exe|255|0000+|1111");
+  EXPECT_EQ(Relay.RelayProcess, 1);
+  EXPECT_EQ(Relay.NoInquire, 1);
+  EXPECT_STREQ(Relay.ProcessName, "C:\\Program Files\\ed\\ed.exe");
+
+  std::string file = ReadBytes(IniPathForTests());
+  size_t relay = file.find("Relay Process=1");
+  size_t noInquire = file.find("No Inquire=1");
+  size_t name = file.find("Process Name=C:\\Program Files\\ed\\ed.exe");
+  ASSERT_NE(name, std::string::npos) << file;
+  EXPECT_TRUE(relay < noInquire && noInquire < name) << file;
+
+  // The same values come back from the file.
+  SetRelay(0, 0, "");
+  LoadRelaySettings();
+  EXPECT_EQ(Relay.RelayProcess, 1);
+  EXPECT_EQ(Relay.NoInquire, 1);
+  EXPECT_STREQ(Relay.ProcessName, "C:\\Program Files\\ed\\ed.exe");
+  DeleteSettingsFile();
+  Relay = RelaySettings{};
+}
+
+TEST(RelayDialog, CancelChangesNothing) {
+  DeleteSettingsFile();
+  SetRelay(1, 1, "D:\\tools\\ed.exe");
+  std::string seen;
+  INT_PTR result = RunRelayDialog([&](HWND dialog) {
+    seen += IsDlgButtonChecked(dialog, IDC_RELAY_PROCESS) ? "on " : "off ";
+    seen += IsDlgButtonChecked(dialog, IDC_RELAY_NO_INQUIRE) ? "on " : "off ";
+    seen += DependentStates(dialog);
+    Click(dialog, IDC_RELAY_PROCESS);
+    seen += " " + DependentStates(dialog);
+    Click(dialog, IDC_RELAY_NO_INQUIRE);  // greyed: stays checked
+    SetDlgItemTextA(dialog, IDC_RELAY_PROCESS_NAME, "Z:\\other.exe");
+    Click(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(seen, "on on 1111 0000");
+  EXPECT_EQ(Relay.RelayProcess, 1);
+  EXPECT_EQ(Relay.NoInquire, 1);
+  EXPECT_STREQ(Relay.ProcessName, "D:\\tools\\ed.exe");
+  EXPECT_FALSE(FileExists(IniPathForTests()));
+  Relay = RelaySettings{};
+}
+
+namespace {
+
+// Reads a zero-terminated UTF-16 string or ordinal of a dialog template.
+const WORD* ReadSz(const WORD* p, std::wstring* text, int* ordinal) {
+  text->clear();
+  *ordinal = -1;
+  if (*p == 0xFFFF) {
+    *ordinal = p[1];
+    return p + 2;
+  }
+  while (*p) text->push_back(static_cast<wchar_t>(*p++));
+  return p + 1;
+}
+
+std::string ToSjis(const std::wstring& text) {
+  char bytes[512] = {};
+  WideCharToMultiByte(932, 0, text.c_str(), -1, bytes, sizeof bytes, nullptr, nullptr);
+  return bytes;
+}
+
+}  // namespace
+
+TEST(RelayDialog, TemplateMatchesTheLayout) {
+  HRSRC resource = FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_RELAY), MAKEINTRESOURCEA(5));
+  ASSERT_TRUE(resource);
+  const BYTE* base = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, resource)));
+  const DLGTEMPLATE* dialog = reinterpret_cast<const DLGTEMPLATE*>(base);
+  ASSERT_NE(HIWORD(*reinterpret_cast<const DWORD*>(base)), 0xFFFF) << "expected a DIALOG template";
+  EXPECT_EQ(dialog->style, 0x80C800C0u);
+  EXPECT_EQ(dialog->dwExtendedStyle, 0u);
+  EXPECT_EQ(dialog->cx, 187);
+  EXPECT_EQ(dialog->cy, 93);
+  ASSERT_EQ(dialog->cdit, 7);
+  const WORD* p = reinterpret_cast<const WORD*>(dialog + 1);
+  std::wstring text;
+  int ordinal;
+  p = ReadSz(p, &text, &ordinal);  // menu
+  EXPECT_TRUE(text.empty() && ordinal == -1);
+  p = ReadSz(p, &text, &ordinal);  // class
+  EXPECT_TRUE(text.empty() && ordinal == -1);
+  p = ReadSz(p, &text, &ordinal);
+  EXPECT_EQ(ToSjis(text), "外部エディタの指定");
+  EXPECT_EQ(*p++, 9);
+  p = ReadSz(p, &text, &ordinal);
+  EXPECT_EQ(ToSjis(text), "ＭＳ Ｐゴシック");
+
+  struct Item {
+    int id, atom;
+    DWORD style;
+    short x, y, cx, cy;
+    const char* text;
+  };
+  const Item expected[] = {
+      {IDOK, 0x80, 0x50010001, 37, 72, 50, 14, "OK"},
+      {1014, 0x80, 0x50010003, 31, 13, 129, 10, "64kBを超すファイルを他エディタに渡す"},
+      {1017, 0x82, 0x50020000, 16, 35, 30, 8, "エディタ ："},
+      {1015, 0x81, 0x50810080, 50, 32, 82, 14, ""},
+      {1016, 0x80, 0x50010000, 137, 32, 34, 14, "参照..."},
+      {1013, 0x80, 0x50010003, 31, 55, 105, 10, "確認せずにこのエディタを起動"},
+      {IDCANCEL, 0x80, 0x50010000, 100, 72, 50, 14, "CANCEL"},
+  };
+  for (const Item& e : expected) {
+    // Each item starts on a DWORD boundary.
+    p = reinterpret_cast<const WORD*>((reinterpret_cast<UINT_PTR>(p) + 3) & ~UINT_PTR(3));
+    const DLGITEMTEMPLATE* item = reinterpret_cast<const DLGITEMTEMPLATE*>(p);
+    EXPECT_EQ(item->id, e.id);
+    EXPECT_EQ(item->style, e.style) << e.id;
+    EXPECT_EQ(item->dwExtendedStyle, 0u) << e.id;
+    EXPECT_EQ(item->x, e.x) << e.id;
+    EXPECT_EQ(item->y, e.y) << e.id;
+    EXPECT_EQ(item->cx, e.cx) << e.id;
+    EXPECT_EQ(item->cy, e.cy) << e.id;
+    p = reinterpret_cast<const WORD*>(item + 1);
+    p = ReadSz(p, &text, &ordinal);
+    EXPECT_EQ(ordinal, e.atom) << e.id;
+    p = ReadSz(p, &text, &ordinal);
+    EXPECT_EQ(ToSjis(text), e.text) << e.id;
+    WORD extra = *p++;
+    p = reinterpret_cast<const WORD*>(reinterpret_cast<const BYTE*>(p) + extra);
+  }
+  EXPECT_LE(reinterpret_cast<const BYTE*>(p) - base,
+            static_cast<long long>(SizeofResource(nullptr, resource)));
+}
