@@ -1,9 +1,13 @@
 #include "shell/commands.h"
 
+#include "document/document_commands.h"
 #include "document/document_state.h"
 #include "document/document_title.h"
+#include "recent/recent_files.h"
+#include "relay/relay.h"
 #include "resource.h"
 #include "settings/settings_store.h"
+#include "shell/app_instance.h"
 #include "shell/main_window.h"
 #include "shell/menu_marks.h"
 #include "shell/startup.h"
@@ -31,6 +35,13 @@ void ToggleDocumentMode(HWND window, int* mode, int id) {
 
 void ExitCommand(HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); }
 void AboutCommand(HWND window) { ShowAboutBox(window); }
+void OpenFileCommand(HWND window) { OpenCommand(window); }
+void SaveAsFileCommand(HWND window) { SaveAsCommand(window); }
+void SaveFileCommand(HWND window) { SaveCommand(window); }
+void NewFileCommand(HWND window) { NewDocument(window); }
+void RelaySettingsCommand(HWND window) {
+  DialogBoxParamA(AppInstance(), MAKEINTRESOURCEA(IDD_RELAY), window, RelayDialogProc, 0);
+}
 void EucModeCommand(HWND window) { ToggleDocumentMode(window, &Document.eucMode, ID_EUC_MODE); }
 void LfModeCommand(HWND window) { ToggleDocumentMode(window, &Document.lfMode, ID_LF_MODE); }
 void WordWrapCommand(HWND window) { ToggleWordWrap(window); }
@@ -45,7 +56,19 @@ void AutoIndentCommand(HWND window) { ToggleAutoIndent(window); }
 void ImeOnStartupCommand(HWND window) {
   ToggleOption(window, &Shell.imeOnStartup, ID_IME_ON_STARTUP, kImeOnStartupWritten);
 }
+void UseHistoryCommand(HWND window) { ToggleHistory(window); }
 void SelectAllCommand(HWND) { SelectAllText(); }
+
+// Hands the document to the external editor and ends without the shutdown:
+// this run's placement and recent list are not saved on this way out.
+void RelayNowCommand(HWND window) {
+  if (!ConfirmDiscard(window)) return;
+  if (LaunchExternalEditor(window, Document.path)) {
+    PostQuitMessage(0);
+    return;
+  }
+  ShowMessage(window, kRelayFailed, MB_ICONERROR);
+}
 void StatusBarCommand(HWND window) { ToggleStatusBar(window); }
 
 // Every notification of the edit view arrives here too (its child id is
@@ -63,6 +86,11 @@ struct Command {
 constexpr Command kCommands[] = {
     {ID_FILE_EXIT, ExitCommand},
     {ID_HELP_ABOUT, AboutCommand},
+    {ID_FILE_OPEN, OpenFileCommand},
+    {ID_FILE_SAVEAS, SaveAsFileCommand},
+    {ID_FILE_SAVE, SaveFileCommand},
+    {ID_FILE_NEW, NewFileCommand},
+    {ID_RELAY_SETTINGS, RelaySettingsCommand},
     {ID_EUC_MODE, EucModeCommand},
     {ID_LF_MODE, LfModeCommand},
     {ID_WORD_WRAP, WordWrapCommand},
@@ -70,7 +98,9 @@ constexpr Command kCommands[] = {
     {ID_DEFAULT_LF, DefaultLfCommand},
     {ID_AUTO_INDENT, AutoIndentCommand},
     {ID_IME_ON_STARTUP, ImeOnStartupCommand},
+    {ID_USE_HISTORY, UseHistoryCommand},
     {ID_SELECT_ALL, SelectAllCommand},
+    {ID_RELAY_NOW, RelayNowCommand},
     {ID_REFRESH, RefreshCommand},
     {ID_STATUS_BAR, StatusBarCommand},
 };
@@ -78,6 +108,10 @@ constexpr Command kCommands[] = {
 }  // namespace
 
 void RunCommand(HWND mainWindow, int id) {
+  if (id >= ID_RECENT_FIRST && id <= ID_RECENT_LAST) {
+    OpenRecentItem(mainWindow, id);
+    return;
+  }
   for (const Command& command : kCommands) {
     if (command.id == id) {
       command.run(mainWindow);

@@ -3,7 +3,10 @@
 #include <imm.h>
 #include <shellapi.h>
 
+#include "document/document_commands.h"
 #include "document/document_state.h"
+#include "recent/recent_files.h"
+#include "relay/relay.h"
 #include "resource.h"
 #include "settings/settings_store.h"
 #include "shell/commands.h"
@@ -28,6 +31,7 @@ void LoadShellOptions(HWND mainWindow) {
   }
   Shell.useHistory = ReadSettingInt(kUseHistory);
   Shell.recentCount = 0;
+  if (Shell.useHistory) LoadRecentFiles(mainWindow);
 
   MarkCommand(mainWindow, ID_DEFAULT_EUC, Document.defaultEuc);
   MarkCommand(mainWindow, ID_DEFAULT_LF, Document.defaultLf);
@@ -41,21 +45,29 @@ void LoadShellOptions(HWND mainWindow) {
 namespace {
 
 void CreateContents(HWND window) {
+  LoadRelaySettings();
   LoadShellOptions(window);
   DragAcceptFiles(window, TRUE);
   CreateStatusBar(window);
   SetUpEditView(window);
-  // The open document starts out as a new, untitled one.
+  // A new window has nothing to lose: the document it replaces is none.
   SetModified(0);
-  MarkCommand(window, ID_EUC_MODE, Document.eucMode = Document.defaultEuc);
-  MarkCommand(window, ID_LF_MODE, Document.lfMode = Document.defaultLf);
-  ShowModeIndicators(Document.eucMode, Document.lfMode);
-  PostRefresh(window);
+  if (Document.path[0]) {
+    OpenDocument(window);
+  } else {
+    NewDocument(window);
+  }
 }
 
-void ShutDown() {
+// What every normal end of the program writes to the settings file.
+void SaveSessionSettings(HWND window) {
+  if (Shell.useHistory) SaveRecentFiles(window);
+}
+
+void ShutDown(HWND window) {
   DestroyEditView();
   DestroyStatusBar();
+  SaveSessionSettings(window);
   PostQuitMessage(0);
 }
 
@@ -67,7 +79,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       CreateContents(window);
       return 0;
     case WM_DESTROY:
-      ShutDown();
+      ShutDown(window);
       return 0;
     case WM_SIZE:
       ResizeEditView(0, 0, LOWORD(lParam), HIWORD(lParam));
@@ -78,7 +90,15 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       return 0;
     case WM_CLOSE:
       // The window is never destroyed: the posted message runs the shutdown.
-      PostMessageA(window, WM_DESTROY, 0, 0);
+      if (ConfirmDiscard(window)) PostMessageA(window, WM_DESTROY, 0, 0);
+      return 0;
+    case WM_QUERYENDSESSION:
+      // Log-off and shut-down ask like a close does; a cancel, or a save
+      // that did not happen, keeps the session and the text.
+      return ConfirmDiscard(window) ? TRUE : FALSE;
+    case WM_ENDSESSION:
+      // The process ends without a WM_DESTROY: write what a close writes.
+      if (wParam) SaveSessionSettings(window);
       return 0;
     case WM_COMMAND:
       RunCommand(window, LOWORD(wParam));
@@ -86,8 +106,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_CTLCOLOREDIT:
       return reinterpret_cast<LRESULT>(AnswerCtlColorEdit(reinterpret_cast<HDC>(wParam)));
     case WM_DROPFILES:
-      // Opening dropped files comes with the document commands.
-      DragFinish(reinterpret_cast<HDROP>(wParam));
+      OpenDroppedFile(window, reinterpret_cast<HDROP>(wParam));
       return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);

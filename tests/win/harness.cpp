@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "document/document_state.h"
 #include "resource.h"
 #include "settings/settings_store.h"
 #include "shell/app_instance.h"
@@ -50,7 +51,7 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
 }
 }  // namespace
 
-HWND CreateTestMainWindow() {
+HWND CreateTestMainWindow(const char* documentPath) {
   static bool registered = false;
   if (!registered) {
     SetAppInstance(GetModuleHandleA(nullptr));
@@ -60,6 +61,7 @@ HWND CreateTestMainWindow() {
     registered = true;
   }
   quitSeen = false;
+  lstrcpynA(Document.path, documentPath ? documentPath : "", kPathCapacity);
   currentMain = CreateMainWindow();
   ShowWindow(currentMain, SW_SHOWNORMAL);
   UpdateWindow(currentMain);
@@ -68,6 +70,9 @@ HWND CreateTestMainWindow() {
 }
 
 bool CloseTestMainWindow(HWND mainWindow) {
+  // Unsaved changes are dropped without the prompt; tests of the prompt
+  // send WM_CLOSE themselves.
+  SetModified(0);
   SendMessageA(mainWindow, WM_CLOSE, 0, 0);
   PumpMessages();
   bool quit = quitSeen;

@@ -9,9 +9,10 @@
 
 // Creates the real main window (class "HAKUZO", MainWndProc, menu 101),
 // shows it and pumps until idle. Settings.path names rootHkz.ini beside the
-// test exe; delete it first for a start with defaults.
-HWND CreateTestMainWindow();
-// Runs the shutdown through WM_CLOSE, then really destroys the window so the
+// test exe; delete it first for a start with defaults. documentPath plays the
+// command line's document (none: a new document).
+HWND CreateTestMainWindow(const char* documentPath = nullptr);
+// Runs the shutdown through WM_CLOSE (dropping unsaved changes), then really destroys the window so the
 // next test can create another. Returns whether the quit message came.
 bool CloseTestMainWindow(HWND mainWindow);
 

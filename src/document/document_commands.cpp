@@ -1,0 +1,171 @@
+#include "document/document_commands.h"
+
+#include "document/document_file.h"
+#include "document/document_state.h"
+#include "document/document_title.h"
+#include "document/file_dialog.h"
+#include "document/path_helpers.h"
+#include "recent/recent_files.h"
+#include "relay/relay.h"
+#include "resource.h"
+#include "shell/app_instance.h"
+#include "shell/menu_marks.h"
+#include "statusbar/status_bar.h"
+#include "text/text.h"
+#include "view/edit_view.h"
+
+namespace {
+
+constexpr const char* kUnsavedChanges = "この文書は変更されています\n保存しますか？";
+constexpr const char* kOpenFailed =
+    "ファイルのオープンに失敗しました。\n\nCheck!\n\t－ファイル名が正しいか\n\t－ファイルの"
+    "アクセス権があるか";
+constexpr const char* kSaveFailed =
+    "ファイルの保存に失敗しました\n\nCheck！\t－ディスク容量が不足していないか\n\t－読み取り専用"
+    "ファイルでないか\n\t－ファイル名は正しいか";
+// The save converts through buffers of 64,000 bytes; a longer text would be
+// cut on disk, so it is not saved at all.
+constexpr const char* kTooLargeToSave =
+    "文書が大きすぎるため保存できません。\n63,999 バイト以下にしてから保存してください。";
+constexpr const char* kPathTooLong = "ファイル名が長すぎるため開けません。";
+
+void MarkDocumentModes(HWND mainWindow) {
+  MarkCommand(mainWindow, ID_LF_MODE, Document.lfMode);
+  MarkCommand(mainWindow, ID_EUC_MODE, Document.eucMode);
+}
+
+// An empty, untitled document with the default modes. Also what remains
+// after a file that could not be shown: the path must never go on naming a
+// file whose bytes the view does not hold, or a Save would write over it.
+void StartUntitled(HWND mainWindow) {
+  Document.TextBuffer[0] = 0;
+  Document.path[0] = 0;
+  SetEditText(Document.TextBuffer);
+  SetWindowTextA(mainWindow, kAppName);
+  SetModified(0);
+  Document.lfMode = Document.defaultLf;
+  Document.eucMode = Document.defaultEuc;
+  MarkDocumentModes(mainWindow);
+  ShowDocumentPath(Document.path);
+  ShowModeIndicators(Document.eucMode, Document.lfMode);
+  PostRefresh(mainWindow);
+}
+
+void PresentDocument(HWND mainWindow) {
+  AddRecentFile(mainWindow);
+  SetEditText("");
+  SetEditText(Document.TextBuffer);
+  MarkDocumentModes(mainWindow);
+  SetModified(0);
+  UpdateTitle(mainWindow);
+  ShowModeIndicators(Document.eucMode, Document.lfMode);
+  PostRefresh(mainWindow);
+}
+
+int RefuseTextTooLargeToSave(HWND mainWindow) {
+  if (GetWindowTextLengthA(EditView.view) < BufferCapacity) return 0;
+  ShowMessage(mainWindow, kTooLargeToSave, MB_ICONWARNING);
+  return 1;
+}
+
+}  // namespace
+
+int ConfirmDiscard(HWND mainWindow) {
+  if (!IsModified()) return 1;
+  switch (ShowMessage(mainWindow, kUnsavedChanges, MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+      return SaveCommand(mainWindow);
+    case IDNO:
+      return 1;
+  }
+  FocusEditView();
+  return 0;
+}
+
+void NewDocument(HWND mainWindow) {
+  if (!ConfirmDiscard(mainWindow)) return;
+  StartUntitled(mainWindow);
+}
+
+void OpenCommand(HWND mainWindow) {
+  if (!ConfirmDiscard(mainWindow)) return;
+  if (!RunFileDialog(mainWindow, Document.path, 0)) return;
+  OpenDocument(mainWindow);
+}
+
+int OpenDocument(HWND mainWindow) {
+  LoadOutcome outcome = LoadDocument();
+  switch (outcome.result) {
+    case LoadResult::Loaded:
+      PresentDocument(mainWindow);
+      return 1;
+    case LoadResult::OpenFailed:
+      ShowMessage(mainWindow, kOpenFailed, MB_ICONWARNING);
+      break;
+    case LoadResult::TooLarge:
+    case LoadResult::ConvertedTooLarge:
+      if (OfferRelay(mainWindow, Document.path, outcome.size)) {
+        // The shutdown saves the settings and ends the program.
+        PostMessageA(mainWindow, WM_DESTROY, 0, 0);
+        return 0;
+      }
+      break;
+  }
+  StartUntitled(mainWindow);
+  return 0;
+}
+
+int SaveCommand(HWND mainWindow) {
+  if (RefuseTextTooLargeToSave(mainWindow)) return 0;
+  if (!Document.path[0]) return SaveAsCommand(mainWindow);
+  int length = GetEditText(Document.TextBuffer, BufferCapacity + 1);
+  if (length >= BufferCapacity) {
+    ShowMessage(mainWindow, kTooLargeToSave, MB_ICONWARNING);
+    return 0;
+  }
+  if (!SaveDocument()) {
+    ShowMessage(mainWindow, kSaveFailed, MB_ICONWARNING);
+    return 0;
+  }
+  AddRecentFile(mainWindow);
+  SetModified(0);
+  UpdateTitle(mainWindow);
+  return 1;
+}
+
+int SaveAsCommand(HWND mainWindow) {
+  if (!RunFileDialog(mainWindow, Document.path, 1)) return 0;
+  return SaveCommand(mainWindow);
+}
+
+void OpenDroppedFile(HWND mainWindow, HDROP drop) {
+  SetForegroundWindow(mainWindow);
+  if (!ConfirmDiscard(mainWindow)) {
+    DragFinish(drop);
+    return;
+  }
+  // The first file only. A name the document path cannot hold is refused
+  // rather than cut into the name of another file.
+  char path[kPathCapacity];
+  UINT length = DragQueryFileA(drop, 0, nullptr, 0);
+  int fits = length > 0 && length < static_cast<UINT>(kMaxPathLength) &&
+             DragQueryFileA(drop, 0, path, sizeof path) == length;
+  DragFinish(drop);
+  if (!fits) {
+    ShowMessage(mainWindow, kPathTooLong, MB_ICONWARNING);
+    return;
+  }
+  CopyText(Document.path, kPathCapacity, path);
+  OpenDocument(mainWindow);
+}
+
+void OpenRecentItem(HWND mainWindow, int id) {
+  if (!ConfirmDiscard(mainWindow)) return;
+  char path[kPathCapacity];
+  if (!RecentEntryPath(mainWindow, id, path, sizeof path)) return;
+  CopyText(Document.path, kPathCapacity, path);
+  OpenDocument(mainWindow);
+  // The entry's folder becomes the current one, for the next file dialog.
+  *FileNamePart(path) = 0;
+  if (path[0]) SetCurrentDirectoryA(path);
+}

@@ -1,0 +1,17 @@
+// The user's side of the one document: New, Open, Save, Save As, the
+// unsaved-changes prompt, dropped files and the recent entries.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+// Asks about unsaved changes; 1 go on, 0 stop.
+int ConfirmDiscard(HWND mainWindow);
+void NewDocument(HWND mainWindow);
+void OpenCommand(HWND mainWindow);
+// Opens the file Document.path names; 1 when it was presented.
+int OpenDocument(HWND mainWindow);
+int SaveCommand(HWND mainWindow);
+int SaveAsCommand(HWND mainWindow);
+void OpenDroppedFile(HWND mainWindow, HDROP drop);
+void OpenRecentItem(HWND mainWindow, int id);

@@ -1,0 +1,92 @@
+#include "document/file_dialog_rules.h"
+
+#include "document/path_helpers.h"
+#include "text/text.h"
+
+namespace {
+
+constexpr const char* kFilterWord = " ファイル(*.";
+
+// Lowers ASCII letters and leaves double-byte characters whole, so a trail
+// byte that looks like a capital letter is never changed.
+void LowerAscii(char* text) {
+  for (unsigned char* p = reinterpret_cast<unsigned char*>(text); *p; ++p) {
+    if (IsSjisLead(*p) && p[1]) {
+      ++p;
+    } else if (*p >= 'A' && *p <= 'Z') {
+      *p = static_cast<unsigned char>(*p - 'A' + 'a');
+    }
+  }
+}
+
+bool EqualsIgnoringAsciiCase(const char* a, const char* b) {
+  for (; *a && *b; ++a, ++b) {
+    char x = (*a >= 'A' && *a <= 'Z') ? static_cast<char>(*a - 'A' + 'a') : *a;
+    char y = (*b >= 'A' && *b <= 'Z') ? static_cast<char>(*b - 'A' + 'a') : *b;
+    if (x != y) return false;
+  }
+  return *a == *b;
+}
+
+// Appends a piece at *at, zero byte included; false when it does not fit.
+bool PutPiece(char* filter, int* at, const char* piece) {
+  int length = TextLength(piece);
+  if (*at + length + 1 > kCustomFilterCapacity) return false;
+  for (int i = 0; i <= length; ++i) filter[*at + i] = piece[i];
+  *at += length + 1;
+  return true;
+}
+
+// "<ext> ファイル(*.<ext>)" "\0" "*.<ext>" "\0" "\0".
+bool BuildCustomFilter(char* filter, const char* extension) {
+  char description[kCustomFilterCapacity];
+  char pattern[kCustomFilterCapacity];
+  int d = FormatText(description, sizeof description, "%s%s%s)", extension, kFilterWord, extension);
+  int p = FormatText(pattern, sizeof pattern, "*.%s", extension);
+  // Either text cut short would name another extension.
+  int extensionLength = TextLength(extension);
+  if (d != 2 * extensionLength + TextLength(kFilterWord) + 1 || p != extensionLength + 2) return false;
+  int at = 0;
+  return PutPiece(filter, &at, description) && PutPiece(filter, &at, pattern) &&
+         PutPiece(filter, &at, "");
+}
+
+}  // namespace
+
+void PrepareFileDialog(const char* documentPath, FileDialogSetup* setup) {
+  for (char& c : setup->customFilter) c = 0;
+  CopyText(setup->extension, kExtensionCapacity, "txt");
+  setup->filterIndex = kFilterText;
+  if (!documentPath[0]) return;
+  const char* extension = FileExtension(documentPath);
+  if (extension == documentPath) {
+    setup->filterIndex = kFilterAll;
+    return;
+  }
+  CopyText(setup->extension, kExtensionCapacity, extension);
+  LowerAscii(setup->extension);
+  if (EqualsIgnoringAsciiCase(setup->extension, "txt")) return;
+  if (BuildCustomFilter(setup->customFilter, setup->extension)) {
+    setup->filterIndex = kFilterCustom;
+  } else {
+    for (char& c : setup->customFilter) c = 0;
+    setup->filterIndex = kFilterAll;
+  }
+}
+
+int FinishChosenPath(char* path, int capacity, const char* chosen, int hasExtension,
+                     int filterIndex, const char* extension) {
+  char result[kExtensionCapacity * 2 + 8];
+  int length = TextLength(chosen);
+  if (length >= static_cast<int>(sizeof result)) return 0;
+  CopyText(result, sizeof result, chosen);
+  if (!hasExtension && filterIndex != kFilterAll) {
+    length = FormatText(result, sizeof result, "%s.%s", chosen, extension);
+    if (length != TextLength(chosen) + 1 + TextLength(extension)) return 0;
+  } else if (length > 0 && result[length - 1] == '.') {
+    result[--length] = 0;
+  }
+  if (length > capacity - 1) return 0;
+  CopyText(path, capacity, result);
+  return 1;
+}

@@ -1,0 +1,460 @@
+// New, Open, Save, Save As, the unsaved-changes prompt, drops and recent
+// entries, driven through the real main window on real files. Message boxes
+// and the real file dialogs are answered from a CBT hook, step by step.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <dlgs.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "document/document_commands.h"
+#include "document/document_state.h"
+#include "harness.h"
+#include "recent/recent_files.h"
+#include "resource.h"
+#include "shell/main_window.h"
+#include "text/text.h"
+#include "view/edit_view.h"
+
+namespace {
+
+// One answer to the next box or dialog: the button, and for a file dialog
+// the name typed into it first.
+struct Step {
+  int answer;
+  std::string fileName;
+};
+
+std::deque<Step> steps;
+std::vector<std::string> shown;  // texts (or titles of file dialogs) in order
+HHOOK scriptHook;
+
+BOOL CALLBACK AppendStatic(HWND child, LPARAM all) {
+  char name[32], text[1024];
+  GetClassNameA(child, name, sizeof name);
+  if (lstrcmpiA(name, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0) {
+    std::string* s = reinterpret_cast<std::string*>(all);
+    if (!s->empty()) *s += "|";
+    *s += text;
+  }
+  return TRUE;
+}
+
+LRESULT CALLBACK ScriptProc(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    HWND box = reinterpret_cast<HWND>(wParam);
+    char name[32];
+    GetClassNameA(box, name, sizeof name);
+    if (lstrcmpA(name, "#32770") == 0) {
+      Step step = steps.empty() ? Step{IDCANCEL, ""} : steps.front();
+      if (!steps.empty()) steps.pop_front();
+      HWND fileBox = GetDlgItem(box, cmb13);
+      if (!fileBox) fileBox = GetDlgItem(box, edt1);
+      std::string text;
+      if (fileBox) {
+        char title[256];
+        GetWindowTextA(box, title, sizeof title);
+        text = std::string("dialog:") + title;
+      } else {
+        EnumChildWindows(box, AppendStatic, reinterpret_cast<LPARAM>(&text));
+      }
+      shown.push_back(text);
+      if (fileBox && !step.fileName.empty()) SetWindowTextA(fileBox, step.fileName.c_str());
+      PostMessageA(box, WM_COMMAND, MAKEWPARAM(step.answer, BN_CLICKED), 0);
+    }
+  }
+  return CallNextHookEx(scriptHook, code, wParam, lParam);
+}
+
+// Answers boxes and dialogs in the order given; anything more is cancelled.
+struct Script {
+  explicit Script(std::initializer_list<Step> given) {
+    steps.assign(given.begin(), given.end());
+    shown.clear();
+    scriptHook = SetWindowsHookExA(WH_CBT, ScriptProc, nullptr, GetCurrentThreadId());
+  }
+  ~Script() { UnhookWindowsHookEx(scriptHook); }
+  bool used() const { return steps.empty(); }
+};
+
+constexpr const char* kPrompt = "この文書は変更されています\n保存しますか？";
+constexpr const char* kOpenFailed = "ファイルのオープンに失敗しました。";
+constexpr const char* kSaveDialog = "dialog:文書の保存";
+
+bool Starts(const std::string& text, const std::string& prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+void Type(const char* text) {
+  for (const char* p = text; *p; ++p) SendMessageA(EditView.view, WM_CHAR, static_cast<unsigned char>(*p), 0);
+  PumpMessages();
+}
+
+// The header of a shell drop (DROPFILES), followed by the names.
+struct DropHeader {
+  DWORD pFiles;
+  POINT pt;
+  BOOL fNC;
+  BOOL fWide;
+};
+
+// A shell drop of the given files, as Explorer hands it over.
+HDROP MakeDrop(const std::vector<std::string>& files) {
+  size_t size = sizeof(DropHeader) + 1;
+  for (const std::string& f : files) size += f.size() + 1;
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+  auto* drop = static_cast<DropHeader*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DropHeader);
+  char* at = reinterpret_cast<char*>(drop) + sizeof(DropHeader);
+  for (const std::string& f : files) {
+    memcpy(at, f.c_str(), f.size() + 1);
+    at += f.size() + 1;
+  }
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+class DocumentCommands : public testing::Test {
+ protected:
+  void SetUp() override {
+    DeleteSettingsFile();
+    folder = TestFolder();
+    char current[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, current);
+    startFolder = current;
+  }
+  void TearDown() override {
+    {
+      Script discard({{IDNO, ""}});
+      if (window) CloseTestMainWindow(window);
+    }
+    SetCurrentDirectoryA(startFolder.c_str());
+  }
+  void Start(const char* documentPath = nullptr) { window = CreateTestMainWindow(documentPath); }
+  std::string File(const char* name) { return folder + "\\" + name; }
+
+  HWND window = nullptr;
+  std::string folder;
+  std::string startFolder;
+};
+
+}  // namespace
+
+TEST_F(DocumentCommands, OpensBothFormsAndSavesThemBackByteExact) {
+  // 日本 in Shift_JIS with CR LF, and in EUC-JP with LF.
+  const std::string sjis = "\x93\xfa\x96\x7b\r\nabc\r\n";
+  const std::string euc = "\xc6\xfc\xcb\xdc\nabc\n";
+  WriteBytes(File("sjis.txt"), sjis);
+  WriteBytes(File("euc.txt"), euc);
+  Start(File("sjis.txt").c_str());
+  EXPECT_EQ(WindowTitle(window), "sjis.txt - Hakuzo");
+  EXPECT_EQ(ViewText(), sjis);
+  EXPECT_EQ(StatusPartText(0), File("sjis.txt"));
+  EXPECT_FALSE(IsChecked(window, ID_EUC_MODE));
+  Type("x");
+  EXPECT_EQ(WindowTitle(window), "sjis.txt - Hakuzo *");
+  Type("y");
+  EXPECT_EQ(WindowTitle(window), "sjis.txt - Hakuzo *");
+  Command(window, ID_FILE_SAVE);
+  EXPECT_EQ(ReadBytes(File("sjis.txt")), "xy" + sjis);
+  EXPECT_EQ(WindowTitle(window), "sjis.txt - Hakuzo");
+  EXPECT_EQ(IsModified(), 0);
+
+  CopyText(Document.path, kPathCapacity, File("euc.txt").c_str());
+  EXPECT_EQ(OpenDocument(window), 1);
+  PumpMessages();
+  EXPECT_EQ(ViewText(), "\x93\xfa\x96\x7b\r\nabc\r\n");
+  EXPECT_TRUE(IsChecked(window, ID_EUC_MODE));
+  EXPECT_TRUE(IsChecked(window, ID_LF_MODE));
+  EXPECT_EQ(StatusPartText(1), "EUC");
+  EXPECT_EQ(StatusPartText(2), "LF");
+  Type("z");
+  Command(window, ID_FILE_SAVE);
+  EXPECT_EQ(ReadBytes(File("euc.txt")), "z" + euc);
+  // The EUC switch makes the next save Shift_JIS.
+  Command(window, ID_EUC_MODE);
+  EXPECT_EQ(WindowTitle(window), "euc.txt - Hakuzo *");
+  Command(window, ID_FILE_SAVE);
+  EXPECT_EQ(ReadBytes(File("euc.txt")), "z\x93\xfa\x96\x7b\nabc\n");
+}
+
+TEST_F(DocumentCommands, UntitledSaveAsThroughTheRealDialogs) {
+  Start();
+  EXPECT_EQ(WindowTitle(window), "Hakuzo");
+  Type("a");
+  EXPECT_EQ(WindowTitle(window), "Hakuzo *");
+  {
+    Script script({{IDCANCEL, ""}});
+    EXPECT_EQ(SaveCommand(window), 0);
+    EXPECT_EQ(shown, std::vector<std::string>{kSaveDialog});
+  }
+  EXPECT_EQ(IsModified(), 1);
+  EXPECT_EQ(WindowTitle(window), "Hakuzo *");
+  {
+    // A name typed without extension gets .txt.
+    Script script({{IDOK, File("memo")}});
+    EXPECT_EQ(SaveCommand(window), 1);
+  }
+  EXPECT_EQ(std::string(Document.path), File("memo.txt"));
+  EXPECT_EQ(ReadBytes(File("memo.txt")), "a");
+  EXPECT_EQ(WindowTitle(window), "memo.txt - Hakuzo");
+  {
+    // A final dot asks for no extension at all.
+    Script script({{IDOK, File("plain.")}});
+    EXPECT_EQ(SaveAsCommand(window), 1);
+  }
+  EXPECT_EQ(std::string(Document.path), File("plain"));
+  EXPECT_EQ(ReadBytes(File("plain")), "a");
+  // The Open dialog: a typed name that does not exist yet opens empty under
+  // that name, not modified; the first save creates it.
+  {
+    Script script({{IDOK, File("new.txt")}});
+    Command(window, ID_FILE_OPEN);
+    EXPECT_EQ(shown, std::vector<std::string>{"dialog:文書を開く"});
+  }
+  EXPECT_EQ(WindowTitle(window), "new.txt - Hakuzo");
+  EXPECT_EQ(ViewText(), "");
+  EXPECT_FALSE(FileExists(File("new.txt")));
+  Command(window, ID_FILE_SAVE);
+  EXPECT_EQ(ReadBytes(File("new.txt")), "");
+}
+
+TEST_F(DocumentCommands, YesWithACancelledSaveAsStopsEveryCommand) {
+  WriteBytes(File("other.txt"), "other");
+  Start();
+  Shell.useHistory = 1;
+  CopyText(Document.path, kPathCapacity, File("other.txt").c_str());
+  OpenDocument(window);
+  NewDocument(window);
+  Type("unsaved");
+  auto expectStopped = [&](const char* what) {
+    EXPECT_EQ(ViewText(), "unsaved") << what;
+    EXPECT_EQ(WindowTitle(window), "Hakuzo *") << what;
+    EXPECT_EQ(shown, (std::vector<std::string>{kPrompt, kSaveDialog})) << what;
+  };
+  {
+    Script script({{IDYES, ""}, {IDCANCEL, ""}});
+    Command(window, ID_FILE_NEW);
+    expectStopped("new");
+  }
+  {
+    Script script({{IDYES, ""}, {IDCANCEL, ""}});
+    Command(window, ID_FILE_OPEN);
+    expectStopped("open");
+  }
+  {
+    Script script({{IDYES, ""}, {IDCANCEL, ""}});
+    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({File("other.txt")})), 0);
+    PumpMessages();
+    expectStopped("drop");
+  }
+  {
+    Script script({{IDYES, ""}, {IDCANCEL, ""}});
+    Command(window, ID_RECENT_FIRST);
+    expectStopped("recent");
+  }
+  {
+    Script script({{IDYES, ""}, {IDCANCEL, ""}});
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    PumpMessages();
+    expectStopped("close");
+    EXPECT_FALSE(QuitSeen());
+  }
+  {
+    // Cancel in the prompt gives the focus back to the view.
+    Script script({{IDCANCEL, ""}});
+    SetFocus(nullptr);
+    Command(window, ID_FILE_NEW);
+    EXPECT_EQ(GetFocus(), EditView.view);
+  }
+  {
+    // Log-off asks too: Cancel keeps the session, No lets it end.
+    Script cancel({{IDCANCEL, ""}});
+    EXPECT_EQ(SendMessageA(window, WM_QUERYENDSESSION, 0, 0), FALSE);
+  }
+  {
+    Script no({{IDNO, ""}});
+    EXPECT_EQ(SendMessageA(window, WM_QUERYENDSESSION, 0, 0), TRUE);
+  }
+  // The session's end writes what a close writes.
+  SendMessageA(window, WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(IniValue("Recent", "Recent File0"), File("other.txt"));
+}
+
+TEST_F(DocumentCommands, ADropOpensTheFirstFileOnly) {
+  WriteBytes(File("a.txt"), "first");
+  WriteBytes(File("b.txt"), "second");
+  Start();
+  SendMessageA(window, WM_DROPFILES,
+               reinterpret_cast<WPARAM>(MakeDrop({File("a.txt"), File("b.txt"), File("c.txt")})), 0);
+  PumpMessages();
+  EXPECT_EQ(ViewText(), "first");
+  EXPECT_EQ(WindowTitle(window), "a.txt - Hakuzo");
+  // A dropped name the document path cannot hold is refused, not cut.
+  std::string deep = File(std::string(300, 'n').c_str());
+  Script script({{IDOK, ""}});
+  SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({deep})), 0);
+  PumpMessages();
+  EXPECT_EQ(shown, std::vector<std::string>{"ファイル名が長すぎるため開けません。"});
+  EXPECT_EQ(WindowTitle(window), "a.txt - Hakuzo");
+}
+
+// After a file that could not be shown, the document is untitled: a save
+// can never write the empty view over the file that was not read.
+TEST_F(DocumentCommands, FilesThatWereNotReadAreNeverSavedOver) {
+  const std::string tooLarge(56000, 'x');
+  const std::string convertsTooLarge(32000, '\n');
+  WriteBytes(File("large.txt"), tooLarge);
+  WriteBytes(File("lf.txt"), convertsTooLarge);
+  WriteBytes(File("locked.txt"), "locked");
+  HANDLE lock = CreateFileA(File("locked.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  Start();
+  Shell.useHistory = 1;
+  struct Case {
+    const char* name;
+    const char* message;
+  };
+  for (Case c : {Case{"large.txt", "この文書は Hakuzo で開くには大きすぎます\nlarge.txt : 54kB"},
+                 Case{"lf.txt", "この文書は Hakuzo で開くには大きすぎます\nlf.txt : 31kB"},
+                 Case{"locked.txt", kOpenFailed}}) {
+    WriteBytes(File("shown.txt"), "shown");
+    CopyText(Document.path, kPathCapacity, File("shown.txt").c_str());
+    OpenDocument(window);
+    {
+      Script script({{IDOK, ""}});
+      CopyText(Document.path, kPathCapacity, File(c.name).c_str());
+      EXPECT_EQ(OpenDocument(window), 0);
+      PumpMessages();
+      ASSERT_EQ(shown.size(), 1u) << c.name;
+      EXPECT_TRUE(Starts(shown[0], c.message)) << shown[0];
+    }
+    EXPECT_EQ(std::string(Document.path), "") << c.name;
+    EXPECT_EQ(WindowTitle(window), "Hakuzo") << c.name;
+    EXPECT_EQ(ViewText(), "") << c.name;
+    EXPECT_EQ(StatusPartText(0), "") << c.name;
+    Type("typed");
+    Script script({{IDCANCEL, ""}});
+    Command(window, ID_FILE_SAVE);
+    EXPECT_EQ(shown, std::vector<std::string>{kSaveDialog}) << c.name;
+  }
+  CloseHandle(lock);
+  EXPECT_EQ(ReadBytes(File("large.txt")), tooLarge);
+  EXPECT_EQ(ReadBytes(File("lf.txt")), convertsTooLarge);
+  EXPECT_EQ(ReadBytes(File("locked.txt")), "locked");
+  // Only the file that was shown is in the list.
+  char path[MAX_PATH];
+  EXPECT_EQ(RecentEntryPath(window, ID_RECENT_FIRST, path, sizeof path), 1);
+  EXPECT_EQ(std::string(path), File("shown.txt"));
+  EXPECT_EQ(Shell.recentCount, 1);
+}
+
+TEST_F(DocumentCommands, ATextTheSaveCannotHoldIsRefused) {
+  WriteBytes(File("big.txt"), "old bytes");
+  Start(File("big.txt").c_str());
+  std::string text;
+  while (text.size() < 64000) text += std::string(78, 'q') + "\r\n";
+  text.resize(64000);
+  SetEditText(text.c_str());
+  SetModified(1);
+  {
+    Script script({{IDOK, ""}});
+    EXPECT_EQ(SaveCommand(window), 0);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(Starts(shown[0], "文書が大きすぎるため保存できません。"));
+  }
+  EXPECT_EQ(ReadBytes(File("big.txt")), "old bytes");
+  EXPECT_EQ(IsModified(), 1);
+  // One byte less fits.
+  text.resize(63999);
+  SetEditText(text.c_str());
+  EXPECT_EQ(SaveCommand(window), 1);
+  EXPECT_EQ(ReadBytes(File("big.txt")).size(), 63999u);
+}
+
+TEST_F(DocumentCommands, RecentEntriesOpenAndMoveIntoTheirFolder) {
+  CreateDirectoryA(File("sub").c_str(), nullptr);
+  WriteBytes(File("sub\\r.txt"), "recent");
+  WriteIni("Set", "Use History", "1");
+  WriteIni("Recent", "Recent File0", File("gone\\x.txt").c_str());
+  WriteIni("Recent", "Recent File1", File("sub\\missing.txt").c_str());
+  WriteIni("Recent", "Recent File2", File("sub\\r.txt").c_str());
+  Start();
+  Command(window, ID_RECENT_FIRST + 2);
+  EXPECT_EQ(ViewText(), "recent");
+  EXPECT_EQ(WindowTitle(window), "r.txt - Hakuzo");
+  char current[MAX_PATH];
+  GetCurrentDirectoryA(MAX_PATH, current);
+  EXPECT_EQ(std::string(current), File("sub"));
+  char top[MAX_PATH];
+  RecentEntryPath(window, ID_RECENT_FIRST + 2, top, sizeof top);
+  EXPECT_EQ(std::string(top), File("sub\\r.txt"));
+  // A missing file opens empty under its name; a missing folder fails.
+  Command(window, ID_RECENT_FIRST + 1);
+  EXPECT_EQ(WindowTitle(window), "missing.txt - Hakuzo");
+  EXPECT_EQ(ViewText(), "");
+  Script script({{IDOK, ""}});
+  Command(window, ID_RECENT_FIRST);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(Starts(shown[0], kOpenFailed));
+  EXPECT_EQ(WindowTitle(window), "Hakuzo");
+}
+
+// The two ways out through the external editor: a too-large file while
+// opening ends through the shutdown (settings written), hand-over-now ends
+// at once (nothing written).
+TEST_F(DocumentCommands, HandOversEndTheProgram) {
+  char module[MAX_PATH];
+  GetModuleFileNameA(nullptr, module, MAX_PATH);
+  std::string exeFolder(module);
+  exeFolder.resize(exeFolder.rfind('\\'));
+  std::string editor = folder + "\\editor.exe";
+  if (!CopyFileA((exeFolder + "\\record_command_line.exe").c_str(), editor.c_str(), FALSE))
+    GTEST_SKIP() << "record_command_line.exe is not built here";
+  WriteBytes(File("big.txt"), std::string(60000, 'b'));
+  WriteBytes(File("small.txt"), "small");
+  WriteIni("Set", "Use History", "1");
+  WriteIni("Relay", "Relay Process", "1");
+  WriteIni("Relay", "No Inquire", "1");
+  WriteIni("Relay", "Process Name", editor.c_str());
+  auto recorded = [&] {
+    for (int i = 0; i < 100 && !FileExists(File("command-line.txt")); ++i) Sleep(50);
+    return ReadBytes(File("command-line.txt"));
+  };
+
+  Start(File("small.txt").c_str());
+  CopyText(Document.path, kPathCapacity, File("big.txt").c_str());
+  EXPECT_EQ(OpenDocument(window), 0);
+  PumpMessages();
+  EXPECT_TRUE(QuitSeen());
+  EXPECT_NE(recorded().find("\"" + File("big.txt") + "\""), std::string::npos);
+  EXPECT_EQ(IniValue("Recent", "Recent File0"), File("small.txt"));  // the shutdown ran
+  CloseTestMainWindow(window);
+  DeleteFileA(File("command-line.txt").c_str());
+  WriteIni("Recent", "Recent File0", "");
+
+  Start();
+  {
+    // An untitled document has nothing to hand over.
+    Script script({{IDOK, ""}});
+    Command(window, ID_RELAY_NOW);
+    EXPECT_EQ(shown, std::vector<std::string>{"ファイルの受け渡しに失敗しました"});
+    EXPECT_FALSE(QuitSeen());
+  }
+  CopyText(Document.path, kPathCapacity, File("small.txt").c_str());
+  OpenDocument(window);
+  Type("changed");
+  {
+    // The prompt comes first; Yes saves, so the editor gets the saved file.
+    Script script({{IDYES, ""}});
+    Command(window, ID_RELAY_NOW);
+  }
+  EXPECT_TRUE(QuitSeen());
+  EXPECT_EQ(ReadBytes(File("small.txt")), "changedsmall");
+  EXPECT_NE(recorded().find("\"" + File("small.txt") + "\""), std::string::npos);
+  EXPECT_EQ(IniValue("Recent", "Recent File0"), "");  // nothing written on this way out
+}
