@@ -42,6 +42,8 @@ void CreateStatusBar(HWND mainWindow) {
 }
 
 void ResizeStatusBar(int x, int y, int width, int height) {
+  // The window's creation moves it before the bar exists.
+  if (!StatusBar.statusWindow) return;
   MoveWindow(StatusBar.statusWindow, x, y, width, height, TRUE);
   SetParts(width);
 }

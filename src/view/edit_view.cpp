@@ -136,6 +136,8 @@ void DestroyEditView() {
 }
 
 void ResizeEditView(int x, int y, int width, int height) {
+  // The window's creation moves it before the view exists.
+  if (!EditView.view) return;
   MoveWindow(EditView.view, x, y, width, height - BarHeight(), TRUE);
 }
 

@@ -1,6 +1,7 @@
 #include "view/view_appearance.h"
 
 #include "settings/settings_store.h"
+#include "text/text.h"
 
 ViewAppearance Appearance;
 
@@ -12,9 +13,12 @@ void LoadViewColors() {
 
 HFONT LoadEditFont() {
   LOGFONTA& font = Appearance.logFont;
-  // A longer stored name is cut to fit the 32-byte field with its terminator.
-  ReadSettingText(kFaceName, font.lfFaceName, sizeof font.lfFaceName);
-  font.lfFaceName[sizeof font.lfFaceName - 1] = 0;
+  // A longer stored name is cut to fit the 32-byte field with its terminator,
+  // before a double-byte character that would not fit whole: half of one
+  // would name no font at all.
+  char faceName[256];
+  ReadSettingText(kFaceName, faceName, sizeof faceName);
+  CopyText(font.lfFaceName, sizeof font.lfFaceName, faceName);
   font.lfHeight = ReadSettingInt(kFontHeight);
   font.lfWidth = ReadSettingInt(kFontWidth);
   font.lfWeight = ReadSettingInt(kFontWeight);

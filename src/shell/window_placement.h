@@ -1,0 +1,16 @@
+// Memory of the main window's position, size and start mode from one run to
+// the next ([Window] of the settings file), and the commands that switch it.
+#pragma once
+
+#include <windows.h>
+
+// Both run while the window is created, before it is first shown; size after
+// position. Neither leaves the window wholly off every monitor.
+void RestoreWindowPosition(HWND mainWindow);
+void RestoreWindowSize(HWND mainWindow);
+// Shutdown: writes what the options ask for, from the restored rectangle.
+void SaveWindowPlacement(HWND mainWindow);
+
+void SavePositionCommand(HWND mainWindow);      // 40019
+void SaveSizeCommand(HWND mainWindow);          // 40010
+void OpenModeCommand(HWND mainWindow, int id);  // 40011, 40012, 40013

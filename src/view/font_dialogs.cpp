@@ -1,0 +1,70 @@
+#include "view/font_dialogs.h"
+
+#include <commdlg.h>
+
+#include "settings/settings_store.h"
+#include "view/edit_view.h"
+#include "view/view_appearance.h"
+
+COLORREF customColors[16] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+                             0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+                             0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
+
+namespace {
+// The view sits inside the main window's client area, which has no
+// WS_CLIPCHILDREN: invalidating it repaints the view in its new colours.
+void RepaintView(HWND mainWindow) {
+  InvalidateRect(mainWindow, nullptr, FALSE);
+}
+}  // namespace
+
+HFONT ChooseEditFont(HWND owner) {
+  CHOOSEFONTA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpLogFont = &Appearance.logFont;
+  dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+  if (!ChooseFontA(&dialog)) return nullptr;
+
+  DeleteObject(Appearance.font);
+  const LOGFONTA& font = Appearance.logFont;
+  Appearance.font = CreateFontIndirectA(&font);
+  // Every key is written, changed or not, so the file always holds one font.
+  WriteSetting(kFontHeight, font.lfHeight);
+  WriteSetting(kFontWidth, font.lfWidth);
+  WriteSetting(kFontWeight, font.lfWeight);
+  WriteSetting(kFontItalic, font.lfItalic);
+  WriteSetting(kFontCharSet, font.lfCharSet);
+  WriteSettingText(kFaceName.section, kFaceName.name, font.lfFaceName);
+  return Appearance.font;
+}
+
+void FontCommand(HWND mainWindow) {
+  HFONT font = ChooseEditFont(mainWindow);
+  if (font) SendMessageA(EditView.view, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+COLORREF PickColor(HWND owner, COLORREF initial) {
+  CHOOSECOLORA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.rgbResult = initial;
+  dialog.lpCustColors = customColors;
+  dialog.Flags = CC_RGBINIT;
+  return ChooseColorA(&dialog) ? dialog.rgbResult : initial;
+}
+
+void TextColorCommand(HWND mainWindow) {
+  Appearance.textColor = PickColor(mainWindow, Appearance.textColor);
+  // Written on a cancel too: the key exists from the first visit on.
+  WriteSetting(kTextColor, static_cast<int>(Appearance.textColor));
+  RepaintView(mainWindow);
+}
+
+void BackColorCommand(HWND mainWindow) {
+  Appearance.backColor = PickColor(mainWindow, Appearance.backColor);
+  DeleteObject(Appearance.backBrush);
+  Appearance.backBrush = CreateSolidBrush(Appearance.backColor);
+  WriteSetting(kBackColor, static_cast<int>(Appearance.backColor));
+  RepaintView(mainWindow);
+}

@@ -1,0 +1,148 @@
+// The font and colour dialogs on the real main window, answered from a CBT
+// hook as a user would answer them, and what they leave in the settings file.
+#include <colordlg.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "harness.h"
+#include "view/edit_view.h"
+#include "view/font_dialogs.h"
+#include "view/view_appearance.h"
+
+namespace {
+
+// The [Font] section of the settings file as text, to see the write order.
+std::string FontSectionText() {
+  std::string file = ReadBytes(IniPathForTests());
+  size_t start = file.find("[Font]");
+  if (start == std::string::npos) return "";
+  size_t end = file.find("\n[", start);
+  return file.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+// Each colour dialog in turn: the first takes its current colour into the
+// first custom box; the second picks that box and confirms.
+HHOOK colourHook;
+int colourDialogs;
+
+LRESULT CALLBACK ColourScript(int code, WPARAM wParam, LPARAM lParam) {
+  HWND dialog = reinterpret_cast<HWND>(wParam);
+  char className[32] = {};
+  if (code == HCBT_ACTIVATE) GetClassNameA(dialog, className, sizeof className);
+  if (lstrcmpA(className, "#32770") == 0) {
+    if (colourDialogs++ == 0) {
+      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(COLOR_ADD, BN_CLICKED), 0);
+      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    } else {
+      RECT cell;
+      GetWindowRect(GetDlgItem(dialog, COLOR_CUSTOM1), &cell);
+      POINT corner{cell.left + 4, cell.top + 4};
+      ScreenToClient(dialog, &corner);
+      PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(corner.x, corner.y));
+      PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(corner.x, corner.y));
+      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    }
+  }
+  return CallNextHookEx(colourHook, code, wParam, lParam);
+}
+
+class FontColourTest : public testing::Test {
+ protected:
+  void Start() {
+    DeleteSettingsFile();
+    main_ = CreateTestMainWindow();
+  }
+  void TearDown() override {
+    if (main_) CloseTestMainWindow(main_);
+  }
+  HWND main_ = nullptr;
+};
+
+TEST_F(FontColourTest, FontDialogWritesAllSixKeysOnlyWhenConfirmed) {
+  Start();
+  HFONT before = CurrentFont();
+  {
+    BoxAnswerer cancel(IDCANCEL);
+    FontCommand(main_);
+    ASSERT_EQ(cancel.texts().size(), 1u);
+  }
+  EXPECT_EQ(CurrentFont(), before);
+  EXPECT_EQ(FontSectionText(), "");
+  {
+    BoxAnswerer ok(IDOK);
+    FontCommand(main_);
+    ASSERT_EQ(ok.texts().size(), 1u);  // no complaint about the font
+  }
+  HFONT chosen = CurrentFont();
+  ASSERT_NE(chosen, before);
+  EXPECT_EQ(GetObjectType(before), 0u);  // the old font is gone
+  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(EditView.view, WM_GETFONT, 0, 0)), chosen);
+  const LOGFONTA& font = Appearance.logFont;
+  EXPECT_EQ(IniValue("Font", "Height"), std::to_string(font.lfHeight));
+  EXPECT_EQ(IniValue("Font", "Width"), std::to_string(font.lfWidth));
+  EXPECT_EQ(IniValue("Font", "Weight"), std::to_string(font.lfWeight));
+  EXPECT_EQ(IniValue("Font", "Italic"), std::to_string(font.lfItalic));
+  EXPECT_EQ(IniValue("Font", "CharSet"), std::to_string(font.lfCharSet));
+  EXPECT_EQ(IniValue("Font", "Face Name"), font.lfFaceName);
+  std::string text = FontSectionText();
+  size_t at = 0;
+  for (const char* key : {"Height=", "Width=", "Weight=", "Italic=", "CharSet=", "Face Name="}) {
+    size_t next = text.find(key, at);
+    ASSERT_NE(next, std::string::npos) << key << " after byte " << at << " in\n" << text;
+    at = next;
+  }
+  EXPECT_EQ(text.find("Color"), std::string::npos);
+}
+
+TEST_F(FontColourTest, ColourDialogsWriteEvenOnCancel) {
+  Start();
+  HBRUSH oldBrush = Appearance.backBrush;
+  {
+    BoxAnswerer cancel(IDCANCEL);
+    TextColorCommand(main_);
+    BackColorCommand(main_);
+    EXPECT_EQ(cancel.texts().size(), 2u);
+  }
+  EXPECT_EQ(IniValue("Font", "Text Color"), "0");
+  EXPECT_EQ(IniValue("Font", "Back Color"), "16777215");
+  EXPECT_EQ(Appearance.textColor, 0u);
+  EXPECT_EQ(Appearance.backColor, 0xFFFFFFu);
+  // The brush is made anew even so, of the same colour.
+  EXPECT_EQ(GetObjectType(oldBrush), 0u);
+  LOGBRUSH brush = {};
+  ASSERT_TRUE(GetObjectA(Appearance.backBrush, sizeof brush, &brush));
+  EXPECT_EQ(brush.lbColor, 0xFFFFFFu);
+  HDC dc = GetDC(EditView.view);
+  EXPECT_EQ(AnswerCtlColorEdit(dc), Appearance.backBrush);
+  ReleaseDC(EditView.view, dc);
+}
+
+TEST_F(FontColourTest, CustomColoursCarryFromTextToBackDialog) {
+  for (COLORREF colour : customColors) ASSERT_EQ(colour, 0xFFFFFFu);
+  DeleteSettingsFile();
+  WriteIni("Font", "Text Color", "1193046");  // 0x123456
+  main_ = CreateTestMainWindow();
+  colourDialogs = 0;
+  colourHook = SetWindowsHookExA(WH_CBT, ColourScript, nullptr, GetCurrentThreadId());
+  TextColorCommand(main_);
+  EXPECT_EQ(customColors[0], 0x123456u);
+  BackColorCommand(main_);
+  UnhookWindowsHookEx(colourHook);
+  EXPECT_EQ(colourDialogs, 2);
+  EXPECT_EQ(Appearance.textColor, 0x123456u);
+  EXPECT_EQ(Appearance.backColor, 0x123456u);
+  EXPECT_EQ(IniValue("Font", "Back Color"), "1193046");
+  for (COLORREF& colour : customColors) colour = 0xFFFFFF;
+}
+
+TEST_F(FontColourTest, LongJapaneseFaceNameIsCutBetweenCharacters) {
+  DeleteSettingsFile();
+  std::string name;
+  for (int i = 0; i < 150; ++i) name += "あ";  // 300 bytes, lead bytes at even offsets
+  WriteIni("Font", "Face Name", name.c_str());
+  main_ = CreateTestMainWindow();
+  EXPECT_EQ(std::string(Appearance.logFont.lfFaceName), name.substr(0, 30));
+}
+
+}  // namespace
