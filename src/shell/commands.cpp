@@ -11,8 +11,10 @@
 #include "shell/main_window.h"
 #include "shell/menu_marks.h"
 #include "shell/startup.h"
+#include "shell/window_placement.h"
 #include "statusbar/status_bar.h"
 #include "view/edit_view.h"
+#include "view/font_dialogs.h"
 
 namespace {
 
@@ -33,31 +35,55 @@ void ToggleDocumentMode(HWND window, int* mode, int id) {
   MarkTitleModified(window);
 }
 
-void ExitCommand(HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); }
-void AboutCommand(HWND window) { ShowAboutBox(window); }
-void OpenFileCommand(HWND window) { OpenCommand(window); }
-void SaveAsFileCommand(HWND window) { SaveAsCommand(window); }
-void SaveFileCommand(HWND window) { SaveCommand(window); }
-void NewFileCommand(HWND window) { NewDocument(window); }
+void ExitCommand(HWND window) {
+  PostMessageA(window, WM_CLOSE, 0, 0);
+}
+void AboutCommand(HWND window) {
+  ShowAboutBox(window);
+}
+void SaveAsFileCommand(HWND window) {
+  SaveAsCommand(window);
+}
+void SaveFileCommand(HWND window) {
+  SaveCommand(window);
+}
+void OpenDefaultCommand(HWND window) {
+  OpenModeCommand(window, ID_OPEN_DEFAULT);
+}
+void OpenLastCommand(HWND window) {
+  OpenModeCommand(window, ID_OPEN_LAST);
+}
+void OpenMaximizedCommand(HWND window) {
+  OpenModeCommand(window, ID_OPEN_MAXIMIZED);
+}
 void RelaySettingsCommand(HWND window) {
   DialogBoxParamA(AppInstance(), MAKEINTRESOURCEA(IDD_RELAY), window, RelayDialogProc, 0);
 }
-void EucModeCommand(HWND window) { ToggleDocumentMode(window, &Document.eucMode, ID_EUC_MODE); }
-void LfModeCommand(HWND window) { ToggleDocumentMode(window, &Document.lfMode, ID_LF_MODE); }
-void WordWrapCommand(HWND window) { ToggleWordWrap(window); }
+void EucModeCommand(HWND window) {
+  ToggleDocumentMode(window, &Document.eucMode, ID_EUC_MODE);
+}
+void LfModeCommand(HWND window) {
+  ToggleDocumentMode(window, &Document.lfMode, ID_LF_MODE);
+}
+void WordWrapCommand(HWND window) {
+  ToggleWordWrap(window);
+}
 void DefaultEucCommand(HWND window) {
   ToggleOption(window, &Document.defaultEuc, ID_DEFAULT_EUC, kDefaultEuc);
 }
 void DefaultLfCommand(HWND window) {
   ToggleOption(window, &Document.defaultLf, ID_DEFAULT_LF, kDefaultLf);
 }
-void AutoIndentCommand(HWND window) { ToggleAutoIndent(window); }
+void AutoIndentCommand(HWND window) {
+  ToggleAutoIndent(window);
+}
 // Takes effect at the next start.
 void ImeOnStartupCommand(HWND window) {
   ToggleOption(window, &Shell.imeOnStartup, ID_IME_ON_STARTUP, kImeOnStartupWritten);
 }
-void UseHistoryCommand(HWND window) { ToggleHistory(window); }
-void SelectAllCommand(HWND) { SelectAllText(); }
+void SelectAllCommand(HWND) {
+  SelectAllText();
+}
 
 // Hands the document to the external editor and ends without the shutdown:
 // this run's placement and recent list are not saved on this way out.
@@ -69,7 +95,9 @@ void RelayNowCommand(HWND window) {
   }
   ShowMessage(window, kRelayFailed, MB_ICONERROR);
 }
-void StatusBarCommand(HWND window) { ToggleStatusBar(window); }
+void StatusBarCommand(HWND window) {
+  ToggleStatusBar(window);
+}
 
 // Every notification of the edit view arrives here too (its child id is
 // ID_REFRESH): the first change marks the title, and the caret is shown.
@@ -86,19 +114,27 @@ struct Command {
 constexpr Command kCommands[] = {
     {ID_FILE_EXIT, ExitCommand},
     {ID_HELP_ABOUT, AboutCommand},
-    {ID_FILE_OPEN, OpenFileCommand},
+    {ID_FILE_OPEN, OpenCommand},
     {ID_FILE_SAVEAS, SaveAsFileCommand},
     {ID_FILE_SAVE, SaveFileCommand},
-    {ID_FILE_NEW, NewFileCommand},
+    {ID_FILE_NEW, NewDocument},
+    {ID_FONT, FontCommand},
+    {ID_SAVE_SIZE, SaveSizeCommand},
+    {ID_OPEN_DEFAULT, OpenDefaultCommand},
+    {ID_OPEN_LAST, OpenLastCommand},
+    {ID_OPEN_MAXIMIZED, OpenMaximizedCommand},
+    {ID_TEXT_COLOR, TextColorCommand},  // repaints the view itself
+    {ID_BACK_COLOR, BackColorCommand},  // repaints the view itself
     {ID_RELAY_SETTINGS, RelaySettingsCommand},
     {ID_EUC_MODE, EucModeCommand},
     {ID_LF_MODE, LfModeCommand},
+    {ID_SAVE_POSITION, SavePositionCommand},
     {ID_WORD_WRAP, WordWrapCommand},
     {ID_DEFAULT_EUC, DefaultEucCommand},
     {ID_DEFAULT_LF, DefaultLfCommand},
     {ID_AUTO_INDENT, AutoIndentCommand},
     {ID_IME_ON_STARTUP, ImeOnStartupCommand},
-    {ID_USE_HISTORY, UseHistoryCommand},
+    {ID_USE_HISTORY, ToggleHistory},
     {ID_SELECT_ALL, SelectAllCommand},
     {ID_RELAY_NOW, RelayNowCommand},
     {ID_REFRESH, RefreshCommand},

@@ -11,6 +11,7 @@
 #include "settings/settings_store.h"
 #include "shell/commands.h"
 #include "shell/menu_marks.h"
+#include "shell/window_placement.h"
 #include "statusbar/status_bar.h"
 #include "view/edit_view.h"
 #include "view/view_appearance.h"
@@ -22,7 +23,9 @@ void LoadShellOptions(HWND mainWindow) {
   Document.defaultLf = ReadSettingInt(kDefaultLf);
   Shell.openMode = ReadSettingInt(kOpenMode);
   Shell.savePosition = ReadSettingInt(kSavePosition);
+  if (Shell.savePosition) RestoreWindowPosition(mainWindow);
   Shell.saveSize = ReadSettingInt(kSaveSize);
+  if (Shell.saveSize) RestoreWindowSize(mainWindow);
   Shell.imeOnStartup = ReadSettingInt(kImeOnStartup);
   if (Shell.imeOnStartup) {
     HIMC context = ImmGetContext(mainWindow);
@@ -61,6 +64,7 @@ void CreateContents(HWND window) {
 
 // What every normal end of the program writes to the settings file.
 void SaveSessionSettings(HWND window) {
+  SaveWindowPlacement(window);
   if (Shell.useHistory) SaveRecentFiles(window);
 }
 
