@@ -1,0 +1,462 @@
+// Find and replace on the real main window and its edit view. The dialogs
+// are driven from a timer inside their own modal loop; every message box is
+// answered from a CBT hook, which also notes its text, icon and owner.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "harness.h"
+#include "resource.h"
+#include "search/find_replace.h"
+#include "view/edit_view.h"
+
+namespace {
+
+const std::string kEnter = "検索文字列を入力してください";
+const std::string kNotFound = "文字列が見つかりません";
+const std::string kQuestion = "置換しますか？";
+
+struct Box {
+  std::string text;
+  HWND owner;
+  bool yesNo;
+  char icon;  // 'w' warning, 'i' information, '?' another, 0 none
+};
+
+HHOOK hook;
+int boxAnswer;
+std::vector<Box> boxes;
+std::vector<std::function<void(HWND)>> scripts;  // one per dialog, in order
+size_t nextScript;
+
+BOOL CALLBACK InspectChild(HWND child, LPARAM lParam) {
+  Box* box = reinterpret_cast<Box*>(lParam);
+  char className[32];
+  GetClassNameA(child, className, sizeof className);
+  if (lstrcmpiA(className, "Static") != 0) return TRUE;
+  if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+    HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+    if (icon && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE)) {
+      box->icon = icon == LoadIconA(nullptr, IDI_EXCLAMATION) ? 'w'
+                  : icon == LoadIconA(nullptr, IDI_ASTERISK)  ? 'i'
+                                                              : '?';
+    }
+    return TRUE;
+  }
+  char text[1024];
+  GetWindowTextA(child, text, sizeof text);
+  box->text += text;
+  return TRUE;
+}
+
+void CALLBACK ScriptTimer(HWND dialog, UINT, UINT_PTR id, DWORD) {
+  KillTimer(dialog, id);
+  if (nextScript < scripts.size()) {
+    scripts[nextScript++](dialog);
+  } else {
+    ADD_FAILURE() << "a dialog came that no script expected";
+    EndDialog(dialog, 0);
+  }
+}
+
+void CALLBACK GiveUpTimer(HWND dialog, UINT, UINT_PTR id, DWORD) {
+  KillTimer(dialog, id);
+  ADD_FAILURE() << "a dialog was left open";
+  EndDialog(dialog, 0);
+}
+
+LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    HWND window = reinterpret_cast<HWND>(wParam);
+    char className[32];
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "#32770") == 0) {
+      if (GetDlgItem(window, IDC_SEARCH_TEXT)) {
+        // Activated again when a box over it closes: one script per dialog.
+        if (!GetPropA(window, "scripted")) {
+          SetPropA(window, "scripted", reinterpret_cast<HANDLE>(1));
+          SetTimer(window, 1, 10, ScriptTimer);
+          SetTimer(window, 2, 5000, GiveUpTimer);
+        }
+      } else {
+        Box box{};
+        EnumChildWindows(window, InspectChild, reinterpret_cast<LPARAM>(&box));
+        box.owner = GetWindow(window, GW_OWNER);
+        box.yesNo = GetDlgItem(window, IDYES) && GetDlgItem(window, IDNO);
+        boxes.push_back(box);
+        int answer = GetDlgItem(window, boxAnswer) ? boxAnswer : IDOK;
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+      }
+    }
+  }
+  return CallNextHookEx(hook, code, wParam, lParam);
+}
+
+// While alive: boxes are answered with answer, dialogs run the scripts.
+struct Driver {
+  explicit Driver(int answer, std::vector<std::function<void(HWND)>> dialogScripts = {}) {
+    boxAnswer = answer;
+    boxes.clear();
+    scripts = std::move(dialogScripts);
+    nextScript = 0;
+    hook = SetWindowsHookExA(WH_CBT, HookProc, nullptr, GetCurrentThreadId());
+  }
+  ~Driver() {
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(nextScript, scripts.size()) << "a dialog did not come";
+  }
+};
+
+std::string Selection() {
+  DWORD start = 0, end = 0;
+  SendMessageA(EditView.view, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  return std::to_string(start) + "-" + std::to_string(end);
+}
+
+void Select(int start, int end) {
+  SendMessageA(EditView.view, EM_SETSEL, start, end);
+}
+
+std::string BoxText(HWND dialog, int id) {
+  char text[1024];
+  GetDlgItemTextA(dialog, id, text, sizeof text);
+  return text;
+}
+
+std::string BoxSelection(HWND dialog, int id) {
+  DWORD start = 0, end = 0;
+  SendDlgItemMessageA(dialog, id, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                      reinterpret_cast<LPARAM>(&end));
+  return std::to_string(start) + "-" + std::to_string(end);
+}
+
+void Click(HWND dialog, int id) {
+  SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
+}
+
+void Type(HWND dialog, int id, const std::string& text) {
+  for (char c : text) SendDlgItemMessageA(dialog, id, WM_CHAR, static_cast<unsigned char>(c), 0);
+}
+
+void SetStrings(const char* search, const char* replacement) {
+  lstrcpynA(SearchString, search, sizeof SearchString);
+  lstrcpynA(ReplaceString, replacement, sizeof ReplaceString);
+}
+
+}  // namespace
+
+TEST(FindReplace, DialogsWarnOnEmptyBoxesHoldTheLimitAndCancelKeepsTheStrings) {
+  DeleteSettingsFile();
+  HWND mainWindow = CreateTestMainWindow();
+  SetStrings("", "");
+  const std::string longest(255, 'x');
+  SetEditText(("ab" + longest + "cd").c_str());
+  Select(0, 0);
+
+  // F3 with no search string asks first. OK on the empty box warns over the
+  // dialog and keeps it open; the box takes 255 bytes and no more.
+  std::string seen;
+  {
+    Driver driver(IDOK, {[&](HWND dialog) {
+                    seen += GetFocus() == GetDlgItem(dialog, IDC_SEARCH_TEXT) ? "focus " : "- ";
+                    seen += std::to_string(
+                        SendDlgItemMessageA(dialog, IDC_SEARCH_TEXT, EM_GETLIMITTEXT, 0, 0));
+                    Click(dialog, IDOK);
+                    seen += IsWindow(dialog) ? " open" : " closed";
+                    EXPECT_EQ(boxes.size(), 1u);
+                    if (!boxes.empty()) {
+                      EXPECT_EQ(boxes[0].owner, dialog);
+                    }
+                    Type(dialog, IDC_SEARCH_TEXT, longest + "y");
+                    Click(dialog, IDOK);
+                  }});
+    EXPECT_EQ(FindNext(mainWindow, 0), 1);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, kEnter);
+    EXPECT_EQ(boxes[0].icon, 'w');
+    EXPECT_FALSE(boxes[0].yesNo);
+  }
+  EXPECT_EQ(seen, "focus 255 open");
+  EXPECT_EQ(std::string(SearchString), longest);
+  EXPECT_EQ(Selection(), "2-257");
+
+  // Forced, the dialog offers the string selected; Cancel keeps it and the
+  // view's selection.
+  seen.clear();
+  {
+    Driver driver(IDOK, {[&](HWND dialog) {
+                    seen += GetFocus() == GetDlgItem(dialog, IDC_SEARCH_TEXT) ? "focus " : "- ";
+                    seen += BoxSelection(dialog, IDC_SEARCH_TEXT) + " ";
+                    seen += BoxText(dialog, IDC_SEARCH_TEXT) == longest ? "text" : "other";
+                    SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, "zzz");
+                    Click(dialog, IDCANCEL);
+                  }});
+    EXPECT_EQ(FindNext(mainWindow, 1), 0);
+    EXPECT_TRUE(boxes.empty());
+  }
+  EXPECT_EQ(seen, "focus 0-255 text");
+  EXPECT_EQ(std::string(SearchString), longest);
+  EXPECT_EQ(Selection(), "2-257");
+
+  // F4 with no replacement asks for both. Only the search box filled: the
+  // same warning, nothing taken; both filled: both taken, then the find and
+  // the question (answered No).
+  seen.clear();
+  {
+    Driver driver(IDNO, {[&](HWND dialog) {
+                    seen += BoxSelection(dialog, IDC_SEARCH_TEXT) + " [";
+                    seen += BoxText(dialog, IDC_REPLACE_TEXT) + "] ";
+                    seen += std::to_string(
+                        SendDlgItemMessageA(dialog, IDC_REPLACE_TEXT, EM_GETLIMITTEXT, 0, 0));
+                    SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, "cd");
+                    Click(dialog, IDOK);
+                    seen += IsWindow(dialog) ? " open " : " closed ";
+                    seen += std::string(SearchString) == longest ? "kept" : "changed";
+                    SetDlgItemTextA(dialog, IDC_REPLACE_TEXT, "置換");
+                    Click(dialog, IDOK);
+                  }});
+    EXPECT_EQ(ReplaceNext(mainWindow, 0), 0);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, kEnter);
+    EXPECT_EQ(boxes[0].icon, 'w');
+    EXPECT_EQ(boxes[1].text, kQuestion);
+  }
+  EXPECT_EQ(seen, "0-255 [] 255 open kept");
+  EXPECT_STREQ(SearchString, "cd");
+  EXPECT_STREQ(ReplaceString, "置換");
+  EXPECT_EQ(Selection(), "257-259");
+
+  // The replace dialog shows both strings next time, the replacement unselected.
+  seen.clear();
+  {
+    Driver driver(
+        IDOK, {[&](HWND dialog) {
+          seen +=
+              BoxText(dialog, IDC_SEARCH_TEXT) + " " + BoxSelection(dialog, IDC_SEARCH_TEXT) + " ";
+          seen += BoxText(dialog, IDC_REPLACE_TEXT) + " " + BoxSelection(dialog, IDC_REPLACE_TEXT);
+          Click(dialog, IDCANCEL);
+        }});
+    EXPECT_EQ(ReplacePrevious(mainWindow, 1), 0);
+  }
+  EXPECT_EQ(seen, "cd 0-2 置換 0-0");
+
+  // A box that holds more than 255 bytes of double-byte characters (a
+  // control that counts characters takes 255 of them) gives whole
+  // characters only.
+  std::string kanji;
+  for (int i = 0; i < 200; ++i) kanji += "漢";
+  {
+    Driver driver(IDOK, {[&](HWND dialog) {
+                    SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, kanji.c_str());
+                    Click(dialog, IDOK);
+                  }});
+    EXPECT_EQ(FindNext(mainWindow, 1), 0);
+  }
+  EXPECT_EQ(std::string(SearchString), kanji.substr(0, 254));
+  CloseTestMainWindow(mainWindow);
+}
+
+TEST(FindReplace, FindNextAndPreviousSelectInTheViewText) {
+  DeleteSettingsFile();
+  HWND mainWindow = CreateTestMainWindow();
+  Driver driver(IDOK);
+  auto next = [&] { return FindNext(mainWindow, 0) ? Selection() : "none"; };
+  auto previous = [&] { return FindPrevious(mainWindow, 0) ? Selection() : "none"; };
+
+  SetEditText("abcabc");
+  SetStrings("abc", "");
+  Select(0, 0);
+  EXPECT_EQ(next(), "0-3");
+  EXPECT_EQ(next(), "3-6");
+  EXPECT_EQ(StatusPartText(3), "0004:0001 - 0007:0001, 3");
+  EXPECT_EQ(next(), "0-3");  // wrapped, without notice
+  Select(3, 6);
+  EXPECT_EQ(previous(), "0-3");
+  EXPECT_EQ(previous(), "3-6");  // wrapped
+
+  SetEditText("aaa");
+  SetStrings("aa", "");
+  Select(0, 0);
+  EXPECT_EQ(next(), "0-2");
+  EXPECT_EQ(next(), "0-2");
+  Select(3, 3);
+  EXPECT_EQ(previous(), "1-3");  // overlapping occurrences count backwards
+  EXPECT_TRUE(boxes.empty());
+
+  // A trail byte and the letter after it: a control that counts characters
+  // selects the whole character the occurrence begins in.
+  SetEditText("\x82\x83\x41");
+  SetStrings("\x83\x41", "");
+  Select(0, 0);
+  std::string found = next();
+  EXPECT_TRUE(found == "1-3" || found == "0-2") << found;
+
+  // Not found: case differs, or longer than the text. One notice each, over
+  // the main window, and the selection stays.
+  SetEditText("abc");
+  Select(1, 2);
+  SetStrings("ABC", "");
+  EXPECT_EQ(next(), "none");
+  EXPECT_EQ(previous(), "none");
+  SetStrings("abcd", "");
+  EXPECT_EQ(next(), "none");
+  EXPECT_EQ(Selection(), "1-2");
+  ASSERT_EQ(boxes.size(), 3u);
+  for (const Box& box : boxes) {
+    EXPECT_EQ(box.text, kNotFound);
+    EXPECT_EQ(box.icon, 'i');
+    EXPECT_EQ(box.owner, mainWindow);
+  }
+
+  // Only the first 63,999 bytes are searched (in lines: a control with one
+  // long wrapped line is slow to move about in).
+  std::string big;
+  while (big.size() < 63998) big += std::string(78, 'a') + "\r\n";
+  big.resize(63998, 'a');
+  SetEditText((big + "bz").c_str());
+  Select(0, 0);
+  SetStrings("bz", "");
+  EXPECT_EQ(next(), "none");
+  EXPECT_EQ(previous(), "none");
+  SetStrings("b", "");
+  EXPECT_EQ(previous(), "63998-63999");
+  EXPECT_EQ(boxes.size(), 5u);
+  CloseTestMainWindow(mainWindow);
+}
+
+TEST(FindReplace, ReplaceAsksOverTheViewAndMarksTheDocument) {
+  DeleteSettingsFile();
+  HWND mainWindow = CreateTestMainWindow();
+  SetEditText("abc abc abc");
+  SetModified(0);
+  PumpMessages();
+  SetStrings("abc", "XY");
+  Select(0, 0);
+  {
+    // No: the occurrence stays selected and the text unchanged.
+    Driver driver(IDNO);
+    EXPECT_EQ(ReplaceNext(mainWindow, 0), 0);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, kQuestion);
+    EXPECT_TRUE(boxes[0].yesNo);
+    EXPECT_EQ(boxes[0].icon, 0);
+  }
+  EXPECT_EQ(Selection(), "0-3");
+  EXPECT_EQ(ViewText(), "abc abc abc");
+  EXPECT_EQ(SendMessageA(EditView.view, EM_GETMODIFY, 0, 0), 0);
+  {
+    // Yes: the next F4 moves on past it and replaces, undoably; Shift+F4
+    // then replaces the one before the caret.
+    Driver driver(IDYES);
+    EXPECT_EQ(ReplaceNext(mainWindow, 0), 1);
+    EXPECT_EQ(ViewText(), "abc XY abc");
+    EXPECT_EQ(Selection(), "6-6");
+    EXPECT_TRUE(SendMessageA(EditView.view, EM_CANUNDO, 0, 0));
+    EXPECT_TRUE(SendMessageA(EditView.view, EM_GETMODIFY, 0, 0));
+    PumpMessages();
+    std::string title = WindowTitle(mainWindow);
+    EXPECT_EQ(title.substr(title.size() - 2), " *") << title;
+    EXPECT_EQ(ReplacePrevious(mainWindow, 0), 1);
+    EXPECT_EQ(ViewText(), "XY XY abc");
+    EXPECT_EQ(Selection(), "2-2");
+    EXPECT_EQ(boxes.size(), 2u);
+    // Positions around double-byte characters: the replacement lands on
+    // the occurrence's bytes both ways.
+    SetEditText("日本語ABC日本語ABC");
+    SetStrings("ABC", "xyz");
+    Select(0, 0);
+    EXPECT_EQ(ReplaceNext(mainWindow, 0), 1);
+    EXPECT_EQ(ViewText(), "日本語xyz日本語ABC");
+    EXPECT_EQ(ReplaceNext(mainWindow, 0), 1);
+    EXPECT_EQ(ViewText(), "日本語xyz日本語xyz");
+    SetStrings("日本", "二");
+    EXPECT_EQ(ReplacePrevious(mainWindow, 0), 1);
+    EXPECT_EQ(ViewText(), "日本語xyz二語xyz");
+    EXPECT_EQ(boxes.size(), 5u);
+    // Nothing left to find: the notice only, no question.
+    SetStrings("zzz", "XY");
+    EXPECT_EQ(ReplaceNext(mainWindow, 0), 0);
+    ASSERT_EQ(boxes.size(), 6u);
+    EXPECT_EQ(boxes[5].text, kNotFound);
+  }
+  CloseTestMainWindow(mainWindow);
+}
+
+namespace {
+
+// Reads a zero-terminated UTF-16 string or ordinal of a dialog template.
+const WORD* ReadSz(const WORD* p, std::string* text, int* ordinal) {
+  *ordinal = -1;
+  text->clear();
+  if (*p == 0xFFFF) {
+    *ordinal = p[1];
+    return p + 2;
+  }
+  std::wstring wide;
+  while (*p) wide.push_back(static_cast<wchar_t>(*p++));
+  char bytes[512] = {};
+  WideCharToMultiByte(932, 0, wide.c_str(), -1, bytes, sizeof bytes, nullptr, nullptr);
+  *text = bytes;
+  return p + 1;
+}
+
+// The template as one line per part, for comparing whole.
+std::string DescribeTemplate(int id) {
+  HRSRC resource = FindResourceA(nullptr, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));
+  if (!resource) return "missing";
+  const BYTE* base = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, resource)));
+  if (HIWORD(*reinterpret_cast<const DWORD*>(base)) == 0xFFFF) return "extended template";
+  const DLGTEMPLATE* dialog = reinterpret_cast<const DLGTEMPLATE*>(base);
+  char line[256];
+  std::snprintf(line, sizeof line, "%08X %X %d,%d %dx%d %d\n", static_cast<unsigned>(dialog->style),
+                static_cast<unsigned>(dialog->dwExtendedStyle), dialog->x, dialog->y, dialog->cx,
+                dialog->cy, dialog->cdit);
+  std::string out = line;
+  const WORD* p = reinterpret_cast<const WORD*>(dialog + 1);
+  std::string text;
+  int ordinal;
+  p = ReadSz(p, &text, &ordinal);
+  out += "menu " + text + std::to_string(ordinal);
+  p = ReadSz(p, &text, &ordinal);
+  out += " class " + text + std::to_string(ordinal);
+  p = ReadSz(p, &text, &ordinal);
+  out += " " + text + " " + std::to_string(*p++);
+  p = ReadSz(p, &text, &ordinal);
+  out += " " + text + "\n";
+  for (int i = 0; i < dialog->cdit; ++i) {
+    p = reinterpret_cast<const WORD*>((reinterpret_cast<UINT_PTR>(p) + 3) & ~UINT_PTR(3));
+    const DLGITEMTEMPLATE* item = reinterpret_cast<const DLGITEMTEMPLATE*>(p);
+    std::snprintf(line, sizeof line, "%d %08X %X %d,%d,%d,%d", item->id,
+                  static_cast<unsigned>(item->style), static_cast<unsigned>(item->dwExtendedStyle),
+                  item->x, item->y, item->cx, item->cy);
+    out += line;
+    p = ReadSz(reinterpret_cast<const WORD*>(item + 1), &text, &ordinal);
+    out += " " + std::to_string(ordinal);
+    p = ReadSz(p, &text, &ordinal);
+    out += " \"" + text + "\"\n";
+    p = reinterpret_cast<const WORD*>(reinterpret_cast<const BYTE*>(p) + sizeof(WORD) + *p);
+  }
+  return out;
+}
+
+}  // namespace
+
+TEST(FindReplace, TemplatesMatchTheLayout) {
+  EXPECT_EQ(DescribeTemplate(IDD_FIND),
+            "80C808C0 0 0,0 167x51 3\n"
+            "menu -1 class -1 文字列の検索 9 ＭＳ Ｐゴシック\n"
+            "1 50010001 0 27,30,41,14 128 \"OK\"\n"
+            "2 50010000 0 102,30,41,14 128 \"ｷｬﾝｾﾙ\"\n"
+            "1018 50810080 0 7,7,154,14 129 \"\"\n");
+  EXPECT_EQ(DescribeTemplate(IDD_REPLACE),
+            "80C808C0 0 0,0 167x75 4\n"
+            "menu -1 class -1 文字列の置換 9 ＭＳ Ｐゴシック\n"
+            "1 50010001 0 27,54,41,14 128 \"OK\"\n"
+            "2 50010000 0 102,54,41,14 128 \"ｷｬﾝｾﾙ\"\n"
+            "1018 50810080 0 7,7,154,14 129 \"\"\n"
+            "1019 50810080 0 7,30,154,14 129 \"\"\n");
+}
