@@ -6,6 +6,7 @@
 #include "recent/recent_files.h"
 #include "relay/relay.h"
 #include "resource.h"
+#include "search/find_replace.h"
 #include "settings/settings_store.h"
 #include "shell/app_instance.h"
 #include "shell/main_window.h"
@@ -55,6 +56,26 @@ void OpenLastCommand(HWND window) {
 }
 void OpenMaximizedCommand(HWND window) {
   OpenModeCommand(window, ID_OPEN_MAXIMIZED);
+}
+// The dialog is forced for Ctrl+F and Ctrl+R only; the other keys ask only
+// while a string they need is still empty.
+void FindCommand(HWND window) {
+  FindNext(window, 1);
+}
+void FindNextCommand(HWND window) {
+  FindNext(window, 0);
+}
+void FindPreviousCommand(HWND window) {
+  FindPrevious(window, 0);
+}
+void ReplaceCommand(HWND window) {
+  ReplaceNext(window, 1);
+}
+void ReplaceNextCommand(HWND window) {
+  ReplaceNext(window, 0);
+}
+void ReplacePreviousCommand(HWND window) {
+  ReplacePrevious(window, 0);
 }
 void RelaySettingsCommand(HWND window) {
   DialogBoxParamA(AppInstance(), MAKEINTRESOURCEA(IDD_RELAY), window, RelayDialogProc, 0);
@@ -133,6 +154,12 @@ constexpr Command kCommands[] = {
     {ID_DEFAULT_EUC, DefaultEucCommand},
     {ID_DEFAULT_LF, DefaultLfCommand},
     {ID_AUTO_INDENT, AutoIndentCommand},
+    {ID_FIND, FindCommand},
+    {ID_FIND_NEXT, FindNextCommand},
+    {ID_FIND_PREVIOUS, FindPreviousCommand},
+    {ID_REPLACE, ReplaceCommand},
+    {ID_REPLACE_NEXT, ReplaceNextCommand},
+    {ID_REPLACE_PREVIOUS, ReplacePreviousCommand},
     {ID_IME_ON_STARTUP, ImeOnStartupCommand},
     {ID_USE_HISTORY, ToggleHistory},
     {ID_SELECT_ALL, SelectAllCommand},
