@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Smoke test of the i686 release exe: starts it under 32-bit Wine, waits for
-# its window, shows the status bar through the Options menu, closes the window
-# and checks that the setting reached the INI file beside the exe.
+# Smoke test of the i686 release exe: starts it under 32-bit Wine on an EUC-JP
+# file, waits for its window, shows the status bar through the Options menu,
+# types and saves with Ctrl+S (the file must stay EUC-JP with LF line ends),
+# closes the window and checks that the setting reached the INI file.
 #
 #   bash tests/release/release_smoke.sh <build folder>/hakuzo.exe
 #
@@ -84,7 +85,7 @@ status_bar_is() { [ "$(ini_value "$ini" Set "Status Bar")" = "$1" ]; }
 # The main window of our own process; other Wine windows may share the display.
 window=
 found_window() {
-  window=$(xdotool search --pid "$app_pid" --name 'Hakuzo$' 2>/dev/null | head -n 1)
+  window=$(xdotool search --pid "$app_pid" --name '^euc\.txt - Hakuzo$' 2>/dev/null | head -n 1)
   [ -n "$window" ]
 }
 
@@ -115,14 +116,19 @@ fi
 rm -rf "$work"
 mkdir -p "$work"
 cp "$exe" "$work/hakuzo.exe"
+# A small EUC-JP file with LF line ends, and the bytes a save after typing
+# "abc" at its start must leave.
+memo=$'日本語のメモ\n二行目\n'
+printf '%s' "$memo" | iconv -f UTF-8 -t EUC-JP >"$work/euc.txt"
+printf 'abc%s' "$memo" | iconv -f UTF-8 -t EUC-JP >"$work/euc.expected"
 
 # --- Start -------------------------------------------------------------------------
 t=$(now)
 # In a session of its own: a Wine process that fails early may signal its
 # whole process group, and that must not take this script with it.
-(cd "$work" && exec setsid "$wine32" hakuzo.exe) </dev/null >"$log" 2>&1 &
+(cd "$work" && exec setsid "$wine32" hakuzo.exe euc.txt) </dev/null >"$log" 2>&1 &
 app_pid=$!
-wait_for "$(left)" found_window || fail "no window named Hakuzo after $(($(now) - t)) s"
+wait_for "$(left)" found_window || fail "no window named 'euc.txt - Hakuzo' after $(($(now) - t)) s"
 echo "release smoke: window $window after $(($(now) - t)) s"
 sleep 3 # the first paint is slow under emulation
 import -window root "$shot" 2>/dev/null || echo "release smoke: no screenshot (import failed)"
@@ -142,8 +148,17 @@ wait_for 120 status_bar_is 1 || fail "the status bar item did not write [Set] St
 echo "release smoke: status bar on after $(($(now) - t)) s"
 
 # --- Document round trip -----------------------------------------------------------
-# To come: open a small EUC-JP file with LF line ends, edit it, save it, and
-# check that the bytes on disk are EUC-JP with LF line ends again.
+# Typed at the start of the EUC-JP file and saved with Ctrl+S: the bytes on
+# disk are EUC-JP with LF line ends again.
+saved_as_expected() { cmp -s "$work/euc.txt" "$work/euc.expected"; }
+focus
+xdotool key ctrl+Home
+xdotool type --delay 100 abc
+sleep 1
+xdotool key ctrl+s
+wait_for 120 saved_as_expected ||
+  fail "after Ctrl+S euc.txt holds $(od -An -tx1 "$work/euc.txt" | tr -s ' \n' ' ')"
+echo "release smoke: EUC-JP file saved byte-exact after $(($(now) - t)) s"
 
 # --- Close -------------------------------------------------------------------------
 focus
