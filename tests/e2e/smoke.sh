@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the built editor as a user would, types into it, switches the status
-# bar on through the menu keys, closes it, and checks that it exited and
-# wrote its settings file.
+# bar on through the menu keys, closes it (answering No to the question about
+# the unsaved text), and checks that it exited and wrote its settings file.
 set -euo pipefail
 exe=$1
 . "$(dirname "$0")/../../tools/wine-env.sh"
@@ -36,7 +36,16 @@ sleep 0.5
 ini="$work/${USER:-root}Hkz.ini"
 grep -q '^Status Bar=1' "$ini" 2>/dev/null || { echo "FAIL: Status Bar=1 not in $ini"; cat "$ini" 2>/dev/null; exit 1; }
 
+# The typed text was never saved: closing asks, and No drops it.
 xdotool key alt+F4
+prompt=
+for _ in $(seq 1 50); do
+  prompt=$(xdotool search --name '^Hakuzo$' 2>/dev/null | head -n 1 || true)
+  [ -n "$prompt" ] && break
+  sleep 0.1
+done
+[ -n "$prompt" ] || { echo "FAIL: closing with unsaved text did not ask"; exit 1; }
+xdotool key n
 for _ in $(seq 1 100); do
   kill -0 $pid 2>/dev/null || break
   sleep 0.1
