@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <dlgs.h>
 
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -21,64 +19,8 @@
 
 namespace {
 
-// One answer to the next box or dialog: the button, and for a file dialog
-// the name typed into it first.
-struct Step {
-  int answer;
-  std::string fileName;
-};
-
-std::deque<Step> steps;
-std::vector<std::string> shown;  // texts (or titles of file dialogs) in order
-HHOOK scriptHook;
-
-BOOL CALLBACK AppendStatic(HWND child, LPARAM all) {
-  char name[32], text[1024];
-  GetClassNameA(child, name, sizeof name);
-  if (lstrcmpiA(name, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0) {
-    std::string* s = reinterpret_cast<std::string*>(all);
-    if (!s->empty()) *s += "|";
-    *s += text;
-  }
-  return TRUE;
-}
-
-LRESULT CALLBACK ScriptProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_ACTIVATE) {
-    HWND box = reinterpret_cast<HWND>(wParam);
-    char name[32];
-    GetClassNameA(box, name, sizeof name);
-    if (lstrcmpA(name, "#32770") == 0) {
-      Step step = steps.empty() ? Step{IDCANCEL, ""} : steps.front();
-      if (!steps.empty()) steps.pop_front();
-      HWND fileBox = GetDlgItem(box, cmb13);
-      if (!fileBox) fileBox = GetDlgItem(box, edt1);
-      std::string text;
-      if (fileBox) {
-        char title[256];
-        GetWindowTextA(box, title, sizeof title);
-        text = std::string("dialog:") + title;
-      } else {
-        EnumChildWindows(box, AppendStatic, reinterpret_cast<LPARAM>(&text));
-      }
-      shown.push_back(text);
-      if (fileBox && !step.fileName.empty()) SetWindowTextA(fileBox, step.fileName.c_str());
-      PostMessageA(box, WM_COMMAND, MAKEWPARAM(step.answer, BN_CLICKED), 0);
-    }
-  }
-  return CallNextHookEx(scriptHook, code, wParam, lParam);
-}
-
 // Answers boxes and dialogs in the order given; anything more is cancelled.
-struct Script {
-  explicit Script(std::initializer_list<Step> given) {
-    steps.assign(given.begin(), given.end());
-    shown.clear();
-    scriptHook = SetWindowsHookExA(WH_CBT, ScriptProc, nullptr, GetCurrentThreadId());
-  }
-  ~Script() { UnhookWindowsHookEx(scriptHook); }
-  bool used() const { return steps.empty(); }
-};
+using Script = BoxScript;
 
 constexpr const char* kPrompt = "この文書は変更されています\n保存しますか？";
 constexpr const char* kOpenFailed = "ファイルのオープンに失敗しました。";
@@ -89,7 +31,8 @@ bool Starts(const std::string& text, const std::string& prefix) {
 }
 
 void Type(const char* text) {
-  for (const char* p = text; *p; ++p) SendMessageA(EditView.view, WM_CHAR, static_cast<unsigned char>(*p), 0);
+  for (const char* p = text; *p; ++p)
+    SendMessageA(EditView.view, WM_CHAR, static_cast<unsigned char>(*p), 0);
   PumpMessages();
 }
 
@@ -189,7 +132,7 @@ TEST_F(DocumentCommands, UntitledSaveAsThroughTheRealDialogs) {
   {
     Script script({{IDCANCEL, ""}});
     EXPECT_EQ(SaveCommand(window), 0);
-    EXPECT_EQ(shown, std::vector<std::string>{kSaveDialog});
+    EXPECT_EQ(Script::texts(), std::vector<std::string>{kSaveDialog});
   }
   EXPECT_EQ(IsModified(), 1);
   EXPECT_EQ(WindowTitle(window), "Hakuzo *");
@@ -213,7 +156,7 @@ TEST_F(DocumentCommands, UntitledSaveAsThroughTheRealDialogs) {
   {
     Script script({{IDOK, File("new.txt")}});
     Command(window, ID_FILE_OPEN);
-    EXPECT_EQ(shown, std::vector<std::string>{"dialog:文書を開く"});
+    EXPECT_EQ(Script::texts(), std::vector<std::string>{"dialog:文書を開く"});
   }
   EXPECT_EQ(WindowTitle(window), "new.txt - Hakuzo");
   EXPECT_EQ(ViewText(), "");
@@ -233,7 +176,7 @@ TEST_F(DocumentCommands, YesWithACancelledSaveAsStopsEveryCommand) {
   auto expectStopped = [&](const char* what) {
     EXPECT_EQ(ViewText(), "unsaved") << what;
     EXPECT_EQ(WindowTitle(window), "Hakuzo *") << what;
-    EXPECT_EQ(shown, (std::vector<std::string>{kPrompt, kSaveDialog})) << what;
+    EXPECT_EQ(Script::texts(), (std::vector<std::string>{kPrompt, kSaveDialog})) << what;
   };
   {
     Script script({{IDYES, ""}, {IDCANCEL, ""}});
@@ -289,7 +232,8 @@ TEST_F(DocumentCommands, ADropOpensTheFirstFileOnly) {
   WriteBytes(File("b.txt"), "second");
   Start();
   SendMessageA(window, WM_DROPFILES,
-               reinterpret_cast<WPARAM>(MakeDrop({File("a.txt"), File("b.txt"), File("c.txt")})), 0);
+               reinterpret_cast<WPARAM>(MakeDrop({File("a.txt"), File("b.txt"), File("c.txt")})),
+               0);
   PumpMessages();
   EXPECT_EQ(ViewText(), "first");
   EXPECT_EQ(WindowTitle(window), "a.txt - Hakuzo");
@@ -298,11 +242,11 @@ TEST_F(DocumentCommands, ADropOpensTheFirstFileOnly) {
   Script script({{IDOK, ""}});
   SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({deep})), 0);
   PumpMessages();
-  EXPECT_EQ(shown, std::vector<std::string>{"ファイル名が長すぎるため開けません。"});
+  EXPECT_EQ(Script::texts(), std::vector<std::string>{"ファイル名が長すぎるため開けません。"});
   EXPECT_EQ(WindowTitle(window), "a.txt - Hakuzo");
 }
 
-// After a file that could not be shown, the document is untitled: a save
+// After a file that could not be Script::texts(), the document is untitled: a save
 // can never write the empty view over the file that was not read.
 TEST_F(DocumentCommands, FilesThatWereNotReadAreNeverSavedOver) {
   const std::string tooLarge(56000, 'x');
@@ -330,8 +274,8 @@ TEST_F(DocumentCommands, FilesThatWereNotReadAreNeverSavedOver) {
       CopyText(Document.path, kPathCapacity, File(c.name).c_str());
       EXPECT_EQ(OpenDocument(window), 0);
       PumpMessages();
-      ASSERT_EQ(shown.size(), 1u) << c.name;
-      EXPECT_TRUE(Starts(shown[0], c.message)) << shown[0];
+      ASSERT_EQ(Script::texts().size(), 1u) << c.name;
+      EXPECT_TRUE(Starts(Script::texts()[0], c.message)) << Script::texts()[0];
     }
     EXPECT_EQ(std::string(Document.path), "") << c.name;
     EXPECT_EQ(WindowTitle(window), "Hakuzo") << c.name;
@@ -340,7 +284,7 @@ TEST_F(DocumentCommands, FilesThatWereNotReadAreNeverSavedOver) {
     Type("typed");
     Script script({{IDCANCEL, ""}});
     Command(window, ID_FILE_SAVE);
-    EXPECT_EQ(shown, std::vector<std::string>{kSaveDialog}) << c.name;
+    EXPECT_EQ(Script::texts(), std::vector<std::string>{kSaveDialog}) << c.name;
   }
   CloseHandle(lock);
   EXPECT_EQ(ReadBytes(File("large.txt")), tooLarge);
@@ -364,8 +308,8 @@ TEST_F(DocumentCommands, ATextTheSaveCannotHoldIsRefused) {
   {
     Script script({{IDOK, ""}});
     EXPECT_EQ(SaveCommand(window), 0);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_TRUE(Starts(shown[0], "文書が大きすぎるため保存できません。"));
+    ASSERT_EQ(Script::texts().size(), 1u);
+    EXPECT_TRUE(Starts(Script::texts()[0], "文書が大きすぎるため保存できません。"));
   }
   EXPECT_EQ(ReadBytes(File("big.txt")), "old bytes");
   EXPECT_EQ(IsModified(), 1);
@@ -399,8 +343,8 @@ TEST_F(DocumentCommands, RecentEntriesOpenAndMoveIntoTheirFolder) {
   EXPECT_EQ(ViewText(), "");
   Script script({{IDOK, ""}});
   Command(window, ID_RECENT_FIRST);
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_TRUE(Starts(shown[0], kOpenFailed));
+  ASSERT_EQ(Script::texts().size(), 1u);
+  EXPECT_TRUE(Starts(Script::texts()[0], kOpenFailed));
   EXPECT_EQ(WindowTitle(window), "Hakuzo");
 }
 
@@ -408,10 +352,7 @@ TEST_F(DocumentCommands, RecentEntriesOpenAndMoveIntoTheirFolder) {
 // opening ends through the shutdown (settings written), hand-over-now ends
 // at once (nothing written).
 TEST_F(DocumentCommands, HandOversEndTheProgram) {
-  char module[MAX_PATH];
-  GetModuleFileNameA(nullptr, module, MAX_PATH);
-  std::string exeFolder(module);
-  exeFolder.resize(exeFolder.rfind('\\'));
+  std::string exeFolder = ExeFolder();
   std::string editor = folder + "\\editor.exe";
   if (!CopyFileA((exeFolder + "\\record_command_line.exe").c_str(), editor.c_str(), FALSE))
     GTEST_SKIP() << "record_command_line.exe is not built here";
@@ -421,9 +362,15 @@ TEST_F(DocumentCommands, HandOversEndTheProgram) {
   WriteIni("Relay", "Relay Process", "1");
   WriteIni("Relay", "No Inquire", "1");
   WriteIni("Relay", "Process Name", editor.c_str());
-  auto recorded = [&] {
-    for (int i = 0; i < 100 && !FileExists(File("command-line.txt")); ++i) Sleep(50);
-    return ReadBytes(File("command-line.txt"));
+  // Whether the stand-in editor was started on the quoted path, waiting for
+  // it a little: it runs as a process of its own.
+  auto started = [&](const char* name) {
+    std::string quoted = "\"" + File(name) + "\"";
+    for (int i = 0; i < 100; ++i) {
+      if (ReadBytes(File("command-line.txt")).find(quoted) != std::string::npos) return true;
+      Sleep(50);
+    }
+    return false;
   };
 
   Start(File("small.txt").c_str());
@@ -431,7 +378,7 @@ TEST_F(DocumentCommands, HandOversEndTheProgram) {
   EXPECT_EQ(OpenDocument(window), 0);
   PumpMessages();
   EXPECT_TRUE(QuitSeen());
-  EXPECT_NE(recorded().find("\"" + File("big.txt") + "\""), std::string::npos);
+  EXPECT_TRUE(started("big.txt"));
   EXPECT_EQ(IniValue("Recent", "Recent File0"), File("small.txt"));  // the shutdown ran
   CloseTestMainWindow(window);
   DeleteFileA(File("command-line.txt").c_str());
@@ -442,7 +389,7 @@ TEST_F(DocumentCommands, HandOversEndTheProgram) {
     // An untitled document has nothing to hand over.
     Script script({{IDOK, ""}});
     Command(window, ID_RELAY_NOW);
-    EXPECT_EQ(shown, std::vector<std::string>{"ファイルの受け渡しに失敗しました"});
+    EXPECT_EQ(Script::texts(), std::vector<std::string>{"ファイルの受け渡しに失敗しました"});
     EXPECT_FALSE(QuitSeen());
   }
   CopyText(Document.path, kPathCapacity, File("small.txt").c_str());
@@ -455,6 +402,6 @@ TEST_F(DocumentCommands, HandOversEndTheProgram) {
   }
   EXPECT_TRUE(QuitSeen());
   EXPECT_EQ(ReadBytes(File("small.txt")), "changedsmall");
-  EXPECT_NE(recorded().find("\"" + File("small.txt") + "\""), std::string::npos);
+  EXPECT_TRUE(started("small.txt"));
   EXPECT_EQ(IniValue("Recent", "Recent File0"), "");  // nothing written on this way out
 }

@@ -10,6 +10,7 @@
 
 #include "document/document_state.h"
 #include "harness.h"
+#include "window_fixture.h"
 #include "statusbar/status_bar.h"
 #include "view/edit_view.h"
 #include "view/view_appearance.h"
@@ -46,7 +47,7 @@ LONG_PTR ViewStyle() {
 
 // Starts the editor on a settings file holding exactly the given [Set] and
 // [Font] values.
-class EditViewTest : public testing::Test {
+class EditViewTest : public MainWindowTest {
  protected:
   void Start(std::initializer_list<std::pair<const char*, const char*>> set = {},
              std::initializer_list<std::pair<const char*, const char*>> font = {}) {
@@ -55,9 +56,6 @@ class EditViewTest : public testing::Test {
     for (auto& [key, value] : font) WriteIni("Font", key, value);
     main_ = CreateTestMainWindow();
     SetModified(0);
-  }
-  void TearDown() override {
-    if (main_) CloseTestMainWindow(main_);
   }
   // The view's text with the caret placed, then Return as the loop delivers
   // it: the key-down goes through TranslateMessage, whose character follows.
@@ -68,7 +66,6 @@ class EditViewTest : public testing::Test {
     PumpMessages();
     return ViewText();
   }
-  HWND main_ = nullptr;
 };
 
 TEST_F(EditViewTest, StartsWithDefaultsWithoutSettingsFile) {

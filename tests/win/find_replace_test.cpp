@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_template.h"
 #include "harness.h"
 #include "resource.h"
 #include "search/find_replace.h"
@@ -19,96 +20,15 @@ const std::string kEnter = "検索文字列を入力してください";
 const std::string kNotFound = "文字列が見つかりません";
 const std::string kQuestion = "置換しますか？";
 
-struct Box {
-  std::string text;
-  HWND owner;
-  bool yesNo;
-  char icon;  // 'w' warning, 'i' information, '?' another, 0 none
-};
-
-HHOOK hook;
-int boxAnswer;
-std::vector<Box> boxes;
-std::vector<std::function<void(HWND)>> scripts;  // one per dialog, in order
-size_t nextScript;
-
-BOOL CALLBACK InspectChild(HWND child, LPARAM lParam) {
-  Box* box = reinterpret_cast<Box*>(lParam);
-  char className[32];
-  GetClassNameA(child, className, sizeof className);
-  if (lstrcmpiA(className, "Static") != 0) return TRUE;
-  if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-    HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-    if (icon && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE)) {
-      box->icon = icon == LoadIconA(nullptr, IDI_EXCLAMATION) ? 'w'
-                  : icon == LoadIconA(nullptr, IDI_ASTERISK)  ? 'i'
-                                                              : '?';
-    }
-    return TRUE;
-  }
-  char text[1024];
-  GetWindowTextA(child, text, sizeof text);
-  box->text += text;
-  return TRUE;
-}
-
-void CALLBACK ScriptTimer(HWND dialog, UINT, UINT_PTR id, DWORD) {
-  KillTimer(dialog, id);
-  if (nextScript < scripts.size()) {
-    scripts[nextScript++](dialog);
-  } else {
-    ADD_FAILURE() << "a dialog came that no script expected";
-    EndDialog(dialog, 0);
-  }
-}
-
-void CALLBACK GiveUpTimer(HWND dialog, UINT, UINT_PTR id, DWORD) {
-  KillTimer(dialog, id);
-  ADD_FAILURE() << "a dialog was left open";
-  EndDialog(dialog, 0);
-}
-
-LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_ACTIVATE) {
-    HWND window = reinterpret_cast<HWND>(wParam);
-    char className[32];
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, "#32770") == 0) {
-      if (GetDlgItem(window, IDC_SEARCH_TEXT)) {
-        // Activated again when a box over it closes: one script per dialog.
-        if (!GetPropA(window, "scripted")) {
-          SetPropA(window, "scripted", reinterpret_cast<HANDLE>(1));
-          SetTimer(window, 1, 10, ScriptTimer);
-          SetTimer(window, 2, 5000, GiveUpTimer);
-        }
-      } else {
-        Box box{};
-        EnumChildWindows(window, InspectChild, reinterpret_cast<LPARAM>(&box));
-        box.owner = GetWindow(window, GW_OWNER);
-        box.yesNo = GetDlgItem(window, IDYES) && GetDlgItem(window, IDNO);
-        boxes.push_back(box);
-        int answer = GetDlgItem(window, boxAnswer) ? boxAnswer : IDOK;
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
-      }
-    }
-  }
-  return CallNextHookEx(hook, code, wParam, lParam);
-}
-
 // While alive: boxes are answered with answer, dialogs run the scripts.
-struct Driver {
-  explicit Driver(int answer, std::vector<std::function<void(HWND)>> dialogScripts = {}) {
-    boxAnswer = answer;
-    boxes.clear();
-    scripts = std::move(dialogScripts);
-    nextScript = 0;
-    hook = SetWindowsHookExA(WH_CBT, HookProc, nullptr, GetCurrentThreadId());
-  }
-  ~Driver() {
-    UnhookWindowsHookEx(hook);
-    EXPECT_EQ(nextScript, scripts.size()) << "a dialog did not come";
-  }
+struct Driver : BoxScript {
+  explicit Driver(int answer, std::vector<std::function<void(HWND)>> dialogScripts = {})
+      : BoxScript(answer, IDC_SEARCH_TEXT, std::move(dialogScripts)) {}
 };
+
+const std::vector<BoxSeen>& Boxes() {
+  return BoxScript::boxes();
+}
 
 std::string Selection() {
   DWORD start = 0, end = 0;
@@ -121,21 +41,11 @@ void Select(int start, int end) {
   SendMessageA(EditView.view, EM_SETSEL, start, end);
 }
 
-std::string BoxText(HWND dialog, int id) {
-  char text[1024];
-  GetDlgItemTextA(dialog, id, text, sizeof text);
-  return text;
-}
-
 std::string BoxSelection(HWND dialog, int id) {
   DWORD start = 0, end = 0;
   SendDlgItemMessageA(dialog, id, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                       reinterpret_cast<LPARAM>(&end));
   return std::to_string(start) + "-" + std::to_string(end);
-}
-
-void Click(HWND dialog, int id) {
-  SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
 }
 
 void Type(HWND dialog, int id, const std::string& text) {
@@ -167,18 +77,18 @@ TEST(FindReplace, DialogsWarnOnEmptyBoxesHoldTheLimitAndCancelKeepsTheStrings) {
                         SendDlgItemMessageA(dialog, IDC_SEARCH_TEXT, EM_GETLIMITTEXT, 0, 0));
                     Click(dialog, IDOK);
                     seen += IsWindow(dialog) ? " open" : " closed";
-                    EXPECT_EQ(boxes.size(), 1u);
-                    if (!boxes.empty()) {
-                      EXPECT_EQ(boxes[0].owner, dialog);
+                    EXPECT_EQ(Boxes().size(), 1u);
+                    if (!Boxes().empty()) {
+                      EXPECT_EQ(Boxes()[0].owner, dialog);
                     }
                     Type(dialog, IDC_SEARCH_TEXT, longest + "y");
                     Click(dialog, IDOK);
                   }});
     EXPECT_EQ(FindNext(mainWindow, 0), 1);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, kEnter);
-    EXPECT_EQ(boxes[0].icon, 'w');
-    EXPECT_FALSE(boxes[0].yesNo);
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].text, kEnter);
+    EXPECT_EQ(Boxes()[0].icon, 'w');
+    EXPECT_FALSE(Boxes()[0].yes && Boxes()[0].no);
   }
   EXPECT_EQ(seen, "focus 255 open");
   EXPECT_EQ(std::string(SearchString), longest);
@@ -191,12 +101,12 @@ TEST(FindReplace, DialogsWarnOnEmptyBoxesHoldTheLimitAndCancelKeepsTheStrings) {
     Driver driver(IDOK, {[&](HWND dialog) {
                     seen += GetFocus() == GetDlgItem(dialog, IDC_SEARCH_TEXT) ? "focus " : "- ";
                     seen += BoxSelection(dialog, IDC_SEARCH_TEXT) + " ";
-                    seen += BoxText(dialog, IDC_SEARCH_TEXT) == longest ? "text" : "other";
+                    seen += ItemText(dialog, IDC_SEARCH_TEXT) == longest ? "text" : "other";
                     SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, "zzz");
                     Click(dialog, IDCANCEL);
                   }});
     EXPECT_EQ(FindNext(mainWindow, 1), 0);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(Boxes().empty());
   }
   EXPECT_EQ(seen, "focus 0-255 text");
   EXPECT_EQ(std::string(SearchString), longest);
@@ -209,7 +119,7 @@ TEST(FindReplace, DialogsWarnOnEmptyBoxesHoldTheLimitAndCancelKeepsTheStrings) {
   {
     Driver driver(IDNO, {[&](HWND dialog) {
                     seen += BoxSelection(dialog, IDC_SEARCH_TEXT) + " [";
-                    seen += BoxText(dialog, IDC_REPLACE_TEXT) + "] ";
+                    seen += ItemText(dialog, IDC_REPLACE_TEXT) + "] ";
                     seen += std::to_string(
                         SendDlgItemMessageA(dialog, IDC_REPLACE_TEXT, EM_GETLIMITTEXT, 0, 0));
                     SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, "cd");
@@ -220,10 +130,10 @@ TEST(FindReplace, DialogsWarnOnEmptyBoxesHoldTheLimitAndCancelKeepsTheStrings) {
                     Click(dialog, IDOK);
                   }});
     EXPECT_EQ(ReplaceNext(mainWindow, 0), 0);
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, kEnter);
-    EXPECT_EQ(boxes[0].icon, 'w');
-    EXPECT_EQ(boxes[1].text, kQuestion);
+    ASSERT_EQ(Boxes().size(), 2u);
+    EXPECT_EQ(Boxes()[0].text, kEnter);
+    EXPECT_EQ(Boxes()[0].icon, 'w');
+    EXPECT_EQ(Boxes()[1].text, kQuestion);
   }
   EXPECT_EQ(seen, "0-255 [] 255 open kept");
   EXPECT_STREQ(SearchString, "cd");
@@ -236,8 +146,8 @@ TEST(FindReplace, DialogsWarnOnEmptyBoxesHoldTheLimitAndCancelKeepsTheStrings) {
     Driver driver(
         IDOK, {[&](HWND dialog) {
           seen +=
-              BoxText(dialog, IDC_SEARCH_TEXT) + " " + BoxSelection(dialog, IDC_SEARCH_TEXT) + " ";
-          seen += BoxText(dialog, IDC_REPLACE_TEXT) + " " + BoxSelection(dialog, IDC_REPLACE_TEXT);
+              ItemText(dialog, IDC_SEARCH_TEXT) + " " + BoxSelection(dialog, IDC_SEARCH_TEXT) + " ";
+          seen += ItemText(dialog, IDC_REPLACE_TEXT) + " " + BoxSelection(dialog, IDC_REPLACE_TEXT);
           Click(dialog, IDCANCEL);
         }});
     EXPECT_EQ(ReplacePrevious(mainWindow, 1), 0);
@@ -285,7 +195,7 @@ TEST(FindReplace, FindNextAndPreviousSelectInTheViewText) {
   EXPECT_EQ(next(), "0-2");
   Select(3, 3);
   EXPECT_EQ(previous(), "1-3");  // overlapping occurrences count backwards
-  EXPECT_TRUE(boxes.empty());
+  EXPECT_TRUE(Boxes().empty());
 
   // A trail byte and the letter after it: a control that counts characters
   // selects the whole character the occurrence begins in.
@@ -305,8 +215,8 @@ TEST(FindReplace, FindNextAndPreviousSelectInTheViewText) {
   SetStrings("abcd", "");
   EXPECT_EQ(next(), "none");
   EXPECT_EQ(Selection(), "1-2");
-  ASSERT_EQ(boxes.size(), 3u);
-  for (const Box& box : boxes) {
+  ASSERT_EQ(Boxes().size(), 3u);
+  for (const BoxSeen& box : Boxes()) {
     EXPECT_EQ(box.text, kNotFound);
     EXPECT_EQ(box.icon, 'i');
     EXPECT_EQ(box.owner, mainWindow);
@@ -324,7 +234,7 @@ TEST(FindReplace, FindNextAndPreviousSelectInTheViewText) {
   EXPECT_EQ(previous(), "none");
   SetStrings("b", "");
   EXPECT_EQ(previous(), "63998-63999");
-  EXPECT_EQ(boxes.size(), 5u);
+  EXPECT_EQ(Boxes().size(), 5u);
   CloseTestMainWindow(mainWindow);
 }
 
@@ -340,10 +250,10 @@ TEST(FindReplace, ReplaceAsksOverTheViewAndMarksTheDocument) {
     // No: the occurrence stays selected and the text unchanged.
     Driver driver(IDNO);
     EXPECT_EQ(ReplaceNext(mainWindow, 0), 0);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, kQuestion);
-    EXPECT_TRUE(boxes[0].yesNo);
-    EXPECT_EQ(boxes[0].icon, 0);
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].text, kQuestion);
+    EXPECT_TRUE(Boxes()[0].yes && Boxes()[0].no);
+    EXPECT_EQ(Boxes()[0].icon, 0);
   }
   EXPECT_EQ(Selection(), "0-3");
   EXPECT_EQ(ViewText(), "abc abc abc");
@@ -363,7 +273,7 @@ TEST(FindReplace, ReplaceAsksOverTheViewAndMarksTheDocument) {
     EXPECT_EQ(ReplacePrevious(mainWindow, 0), 1);
     EXPECT_EQ(ViewText(), "XY XY abc");
     EXPECT_EQ(Selection(), "2-2");
-    EXPECT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(Boxes().size(), 2u);
     // Positions around double-byte characters: the replacement lands on
     // the occurrence's bytes both ways.
     SetEditText("日本語ABC日本語ABC");
@@ -376,39 +286,23 @@ TEST(FindReplace, ReplaceAsksOverTheViewAndMarksTheDocument) {
     SetStrings("日本", "二");
     EXPECT_EQ(ReplacePrevious(mainWindow, 0), 1);
     EXPECT_EQ(ViewText(), "日本語xyz二語xyz");
-    EXPECT_EQ(boxes.size(), 5u);
+    EXPECT_EQ(Boxes().size(), 5u);
     // Nothing left to find: the notice only, no question.
     SetStrings("zzz", "XY");
     EXPECT_EQ(ReplaceNext(mainWindow, 0), 0);
-    ASSERT_EQ(boxes.size(), 6u);
-    EXPECT_EQ(boxes[5].text, kNotFound);
+    ASSERT_EQ(Boxes().size(), 6u);
+    EXPECT_EQ(Boxes()[5].text, kNotFound);
   }
   CloseTestMainWindow(mainWindow);
 }
 
 namespace {
 
-// Reads a zero-terminated UTF-16 string or ordinal of a dialog template.
-const WORD* ReadSz(const WORD* p, std::string* text, int* ordinal) {
-  *ordinal = -1;
-  text->clear();
-  if (*p == 0xFFFF) {
-    *ordinal = p[1];
-    return p + 2;
-  }
-  std::wstring wide;
-  while (*p) wide.push_back(static_cast<wchar_t>(*p++));
-  char bytes[512] = {};
-  WideCharToMultiByte(932, 0, wide.c_str(), -1, bytes, sizeof bytes, nullptr, nullptr);
-  *text = bytes;
-  return p + 1;
-}
-
 // The template as one line per part, for comparing whole.
 std::string DescribeTemplate(int id) {
-  HRSRC resource = FindResourceA(nullptr, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));
-  if (!resource) return "missing";
-  const BYTE* base = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, resource)));
+  DWORD size = 0;
+  const BYTE* base = DialogResource(id, &size);
+  if (!base) return "missing";
   if (HIWORD(*reinterpret_cast<const DWORD*>(base)) == 0xFFFF) return "extended template";
   const DLGTEMPLATE* dialog = reinterpret_cast<const DLGTEMPLATE*>(base);
   char line[256];
@@ -419,24 +313,24 @@ std::string DescribeTemplate(int id) {
   const WORD* p = reinterpret_cast<const WORD*>(dialog + 1);
   std::string text;
   int ordinal;
-  p = ReadSz(p, &text, &ordinal);
+  p = ReadTemplateText(p, &text, &ordinal);
   out += "menu " + text + std::to_string(ordinal);
-  p = ReadSz(p, &text, &ordinal);
+  p = ReadTemplateText(p, &text, &ordinal);
   out += " class " + text + std::to_string(ordinal);
-  p = ReadSz(p, &text, &ordinal);
+  p = ReadTemplateText(p, &text, &ordinal);
   out += " " + text + " " + std::to_string(*p++);
-  p = ReadSz(p, &text, &ordinal);
+  p = ReadTemplateText(p, &text, &ordinal);
   out += " " + text + "\n";
   for (int i = 0; i < dialog->cdit; ++i) {
-    p = reinterpret_cast<const WORD*>((reinterpret_cast<UINT_PTR>(p) + 3) & ~UINT_PTR(3));
+    p = AlignToItem(p);
     const DLGITEMTEMPLATE* item = reinterpret_cast<const DLGITEMTEMPLATE*>(p);
     std::snprintf(line, sizeof line, "%d %08X %X %d,%d,%d,%d", item->id,
                   static_cast<unsigned>(item->style), static_cast<unsigned>(item->dwExtendedStyle),
                   item->x, item->y, item->cx, item->cy);
     out += line;
-    p = ReadSz(reinterpret_cast<const WORD*>(item + 1), &text, &ordinal);
+    p = ReadTemplateText(reinterpret_cast<const WORD*>(item + 1), &text, &ordinal);
     out += " " + std::to_string(ordinal);
-    p = ReadSz(p, &text, &ordinal);
+    p = ReadTemplateText(p, &text, &ordinal);
     out += " \"" + text + "\"\n";
     p = reinterpret_cast<const WORD*>(reinterpret_cast<const BYTE*>(p) + sizeof(WORD) + *p);
   }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "harness.h"
+#include "window_fixture.h"
 #include "view/edit_view.h"
 #include "view/font_dialogs.h"
 #include "view/view_appearance.h"
@@ -23,41 +24,26 @@ std::string FontSectionText() {
 
 // Each colour dialog in turn: the first takes its current colour into the
 // first custom box; the second picks that box and confirms.
-HHOOK colourHook;
 int colourDialogs;
 
-LRESULT CALLBACK ColourScript(int code, WPARAM wParam, LPARAM lParam) {
-  HWND dialog = reinterpret_cast<HWND>(wParam);
-  char className[32] = {};
-  if (code == HCBT_ACTIVATE) GetClassNameA(dialog, className, sizeof className);
-  if (lstrcmpA(className, "#32770") == 0) {
-    if (colourDialogs++ == 0) {
-      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(COLOR_ADD, BN_CLICKED), 0);
-      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    } else {
-      RECT cell;
-      GetWindowRect(GetDlgItem(dialog, COLOR_CUSTOM1), &cell);
-      POINT corner{cell.left + 4, cell.top + 4};
-      ScreenToClient(dialog, &corner);
-      PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(corner.x, corner.y));
-      PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(corner.x, corner.y));
-      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    }
-  }
-  return CallNextHookEx(colourHook, code, wParam, lParam);
+void TakeColour(HWND dialog) {
+  colourDialogs++;
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(COLOR_ADD, BN_CLICKED), 0);
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
-class FontColourTest : public testing::Test {
- protected:
-  void Start() {
-    DeleteSettingsFile();
-    main_ = CreateTestMainWindow();
-  }
-  void TearDown() override {
-    if (main_) CloseTestMainWindow(main_);
-  }
-  HWND main_ = nullptr;
-};
+void PickFirstCustom(HWND dialog) {
+  colourDialogs++;
+  RECT cell;
+  GetWindowRect(GetDlgItem(dialog, COLOR_CUSTOM1), &cell);
+  POINT corner{cell.left + 4, cell.top + 4};
+  ScreenToClient(dialog, &corner);
+  PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(corner.x, corner.y));
+  PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(corner.x, corner.y));
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+class FontColourTest : public MainWindowTest {};
 
 TEST_F(FontColourTest, FontDialogWritesAllSixKeysOnlyWhenConfirmed) {
   Start();
@@ -124,11 +110,12 @@ TEST_F(FontColourTest, CustomColoursCarryFromTextToBackDialog) {
   WriteIni("Font", "Text Color", "1193046");  // 0x123456
   main_ = CreateTestMainWindow();
   colourDialogs = 0;
-  colourHook = SetWindowsHookExA(WH_CBT, ColourScript, nullptr, GetCurrentThreadId());
-  TextColorCommand(main_);
-  EXPECT_EQ(customColors[0], 0x123456u);
-  BackColorCommand(main_);
-  UnhookWindowsHookEx(colourHook);
+  {
+    BoxScript colours(IDOK, COLOR_CUSTOM1, {TakeColour, PickFirstCustom});
+    TextColorCommand(main_);
+    EXPECT_EQ(customColors[0], 0x123456u);
+    BackColorCommand(main_);
+  }
   EXPECT_EQ(colourDialogs, 2);
   EXPECT_EQ(Appearance.textColor, 0x123456u);
   EXPECT_EQ(Appearance.backColor, 0x123456u);

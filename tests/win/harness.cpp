@@ -1,6 +1,10 @@
 #include "harness.h"
 
 #include <commctrl.h>
+#include <dlgs.h>
+#include <gtest/gtest.h>
+
+#include <deque>
 
 #include "document/document_state.h"
 #include "resource.h"
@@ -17,22 +21,87 @@ HACCEL accelerators;
 bool quitSeen;
 
 HHOOK hook;
-int hookAnswer;
-std::vector<std::string> boxTexts;
+std::deque<Step> steps;
+int restAnswer;
+int scriptedItem;
+std::vector<std::function<void(HWND)>> scripts;
+size_t nextScript;
+std::vector<BoxSeen> boxesSeen;
+std::vector<std::string> textsSeen;
 
-BOOL CALLBACK CollectText(HWND child, LPARAM lParam) {
+// The box itself is not shown yet when it is activated: look at the child's
+// own style only.
+bool Shown(HWND child) {
+  return (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+bool Present(HWND box, int id) {
+  HWND item = GetDlgItem(box, id);
+  return item && Shown(item);
+}
+
+char IconLetter(HICON icon) {
+  if (icon == LoadIconA(nullptr, IDI_EXCLAMATION)) return 'w';
+  if (icon == LoadIconA(nullptr, IDI_ASTERISK)) return 'i';
+  if (icon == LoadIconA(nullptr, IDI_HAND)) return 'e';
+  if (icon == LoadIconA(nullptr, IDI_QUESTION)) return 'q';
+  return '?';
+}
+
+BOOL CALLBACK ReadBoxChild(HWND child, LPARAM lParam) {
+  BoxSeen* box = reinterpret_cast<BoxSeen*>(lParam);
   char className[32];
   GetClassNameA(child, className, sizeof className);
-  if (lstrcmpiA(className, "Static") == 0) {
-    char text[1024];
-    GetWindowTextA(child, text, sizeof text);
-    if (text[0]) {
-      std::string* all = reinterpret_cast<std::string*>(lParam);
-      if (!all->empty()) *all += "|";
-      *all += text;
-    }
+  if (lstrcmpiA(className, "Static") != 0) return TRUE;
+  if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+    HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+    if (icon && Shown(child)) box->icon = IconLetter(icon);
+    return TRUE;
+  }
+  char text[1024];
+  if (GetWindowTextA(child, text, sizeof text) > 0) {
+    if (!box->text.empty()) box->text += "|";
+    box->text += text;
   }
   return TRUE;
+}
+
+void CALLBACK ScriptTimer(HWND dialog, UINT, UINT_PTR id, DWORD) {
+  KillTimer(dialog, id);
+  if (nextScript < scripts.size()) {
+    scripts[nextScript++](dialog);
+  } else {
+    ADD_FAILURE() << "a dialog came that no script expected";
+    EndDialog(dialog, -1);
+  }
+}
+
+void CALLBACK GiveUpTimer(HWND dialog, UINT, UINT_PTR id, DWORD) {
+  KillTimer(dialog, id);
+  ADD_FAILURE() << "a dialog was left open";
+  EndDialog(dialog, -1);
+}
+
+void Answer(HWND box) {
+  Step step = steps.empty() ? Step{restAnswer, ""} : steps.front();
+  if (!steps.empty()) steps.pop_front();
+  HWND fileBox = GetDlgItem(box, cmb13);
+  if (!fileBox) fileBox = GetDlgItem(box, edt1);
+  BoxSeen seen{};
+  if (fileBox) {
+    seen.text = "dialog:" + WindowTitle(box);
+  } else {
+    EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
+  }
+  seen.owner = GetWindow(box, GW_OWNER);
+  seen.ok = Present(box, IDOK);
+  seen.yes = Present(box, IDYES);
+  seen.no = Present(box, IDNO);
+  boxesSeen.push_back(seen);
+  textsSeen.push_back(seen.text);
+  if (fileBox && !step.fileName.empty()) SetWindowTextA(fileBox, step.fileName.c_str());
+  int answer = Present(box, step.answer) ? step.answer : IDOK;
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
 }
 
 LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
@@ -41,10 +110,16 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
     char className[32];
     GetClassNameA(window, className, sizeof className);
     if (lstrcmpA(className, "#32770") == 0) {
-      std::string text;
-      EnumChildWindows(window, CollectText, reinterpret_cast<LPARAM>(&text));
-      boxTexts.push_back(text);
-      PostMessageA(window, WM_COMMAND, MAKEWPARAM(hookAnswer, BN_CLICKED), 0);
+      if (scriptedItem && GetDlgItem(window, scriptedItem)) {
+        // Activated again when a box over it closes: one script per dialog.
+        if (!GetPropA(window, "scripted")) {
+          SetPropA(window, "scripted", reinterpret_cast<HANDLE>(1));
+          SetTimer(window, 1, 10, ScriptTimer);
+          SetTimer(window, 2, 5000, GiveUpTimer);
+        }
+      } else {
+        Answer(window);
+      }
     }
   }
   return CallNextHookEx(hook, code, wParam, lParam);
@@ -103,20 +178,54 @@ void PumpMessages(int settle_ms) {
   }
 }
 
-bool QuitSeen() { return quitSeen; }
+bool QuitSeen() {
+  return quitSeen;
+}
 
 void Command(HWND mainWindow, int id, int highWord) {
   SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(id, highWord), 0);
   PumpMessages();
 }
 
-BoxAnswerer::BoxAnswerer(int answer) {
-  hookAnswer = answer;
-  boxTexts.clear();
+BoxScript::BoxScript(std::initializer_list<Step> given, int rest) : BoxScript(rest, 0, {}) {
+  steps.assign(given.begin(), given.end());
+}
+
+BoxScript::BoxScript(int answer, int item, std::vector<std::function<void(HWND)>> dialogScripts) {
+  steps.clear();
+  restAnswer = answer;
+  scriptedItem = item;
+  scripts = std::move(dialogScripts);
+  nextScript = 0;
+  boxesSeen.clear();
+  textsSeen.clear();
   hook = SetWindowsHookExA(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
 }
-BoxAnswerer::~BoxAnswerer() { UnhookWindowsHookEx(hook); }
-const std::vector<std::string>& BoxAnswerer::texts() const { return boxTexts; }
+
+BoxScript::~BoxScript() {
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(nextScript, scripts.size()) << "a dialog did not come";
+}
+
+const std::vector<std::string>& BoxScript::texts() {
+  return textsSeen;
+}
+const std::vector<BoxSeen>& BoxScript::boxes() {
+  return boxesSeen;
+}
+bool BoxScript::used() const {
+  return steps.empty();
+}
+
+void Click(HWND dialog, int id) {
+  SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
+}
+
+std::string ItemText(HWND dialog, int id) {
+  char text[1024];
+  GetDlgItemTextA(dialog, id, text, sizeof text);
+  return text;
+}
 
 void DeleteSettingsFile() {
   if (!Settings.path[0]) {
@@ -126,7 +235,9 @@ void DeleteSettingsFile() {
   DeleteFileA(Settings.path);
 }
 
-std::string IniPathForTests() { return Settings.path; }
+std::string IniPathForTests() {
+  return Settings.path;
+}
 
 std::string IniValue(const char* section, const char* key) {
   char value[1024];
@@ -208,11 +319,15 @@ void EmptyFolder(const std::string& folder) {
 }
 }  // namespace
 
-std::string TestFolder() {
+std::string ExeFolder() {
   char module[MAX_PATH];
   GetModuleFileNameA(nullptr, module, MAX_PATH);
   std::string folder(module);
-  folder = folder.substr(0, folder.rfind('\\')) + "\\test-files";
+  return folder.substr(0, folder.rfind('\\'));
+}
+
+std::string TestFolder() {
+  std::string folder = ExeFolder() + "\\test-files";
   CreateDirectoryA(folder.c_str(), nullptr);
   EmptyFolder(folder);
   return folder;
@@ -222,13 +337,14 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD written = 0;
-  if (!bytes.empty()) WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  if (!bytes.empty())
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);
 }
 
 std::string ReadBytes(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return "<missing>";
   DWORD size = GetFileSize(file, nullptr);
   std::string bytes(size, '\0');

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,8 @@
 // test exe; delete it first for a start with defaults. documentPath plays the
 // command line's document (none: a new document).
 HWND CreateTestMainWindow(const char* documentPath = nullptr);
-// Runs the shutdown through WM_CLOSE (dropping unsaved changes), then really destroys the window so the
-// next test can create another. Returns whether the quit message came.
+// Runs the shutdown through WM_CLOSE (dropping unsaved changes), then really destroys the window so
+// the next test can create another. Returns whether the quit message came.
 bool CloseTestMainWindow(HWND mainWindow);
 
 // Handles queued messages as the editor's loop does (accelerators first)
@@ -24,14 +25,47 @@ bool QuitSeen();
 // Sends WM_COMMAND with this id (and optional high word) to the window.
 void Command(HWND mainWindow, int id, int highWord = 0);
 
-// While alive, every message box or dialog is answered with `answer` (IDOK,
-// IDYES, IDNO, IDCANCEL) and its text recorded.
-class BoxAnswerer {
- public:
-  explicit BoxAnswerer(int answer);
-  ~BoxAnswerer();
-  const std::vector<std::string>& texts() const;
+// What a message box or dialog showed as it came up.
+struct BoxSeen {
+  std::string text;  // Static texts joined by "|"; a file dialog's is "dialog:" + its title
+  HWND owner;
+  bool ok, yes, no;  // the buttons it shows
+  char icon;         // 'w' warning, 'i' information, 'e' error, 'q' question, '?' another, 0 none
 };
+
+// One answer to the next box or dialog: the button, and for a file dialog
+// the name typed into it first.
+struct Step {
+  int answer;
+  std::string fileName;
+};
+
+// While alive, boxes and dialogs are answered step by step and what they
+// showed is recorded in order; past the steps, every one gets `rest`. A box
+// without the wanted button is closed with OK. Dialogs holding item
+// `scriptedItem` instead run the next of `dialogScripts` from a timer inside
+// their own loop (the script ends the dialog; one that stays five seconds is
+// ended as a failure).
+class BoxScript {
+ public:
+  BoxScript(std::initializer_list<Step> steps, int rest = IDCANCEL);
+  BoxScript(int answer, int scriptedItem, std::vector<std::function<void(HWND)>> dialogScripts);
+  ~BoxScript();
+  // What the boxes of the latest script showed, in order.
+  static const std::vector<std::string>& texts();
+  static const std::vector<BoxSeen>& boxes();
+  bool used() const;  // every step taken
+};
+
+// Every message box or dialog answered with `answer` (IDOK, IDYES, IDNO, IDCANCEL).
+class BoxAnswerer : public BoxScript {
+ public:
+  explicit BoxAnswerer(int answer) : BoxScript({}, answer) {}
+};
+
+// Dialog items: a button pressed, an item's text.
+void Click(HWND dialog, int id);
+std::string ItemText(HWND dialog, int id);
 
 // Settings file.
 void DeleteSettingsFile();
@@ -50,7 +84,9 @@ std::string WindowTitle(HWND window);
 std::string StatusPartText(int part);
 std::string ViewText();
 
-// A folder beside the test exe for the files a test makes; emptied on call.
+// The folder of the test exe, and one beside it for the files a test makes
+// (emptied on call).
+std::string ExeFolder();
 std::string TestFolder();
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);

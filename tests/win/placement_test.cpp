@@ -5,6 +5,7 @@
 #include <string>
 
 #include "harness.h"
+#include "window_fixture.h"
 #include "shell/main_window.h"
 #include "shell/window_placement.h"
 
@@ -28,17 +29,7 @@ std::string Int(long value) {
   return std::to_string(value);
 }
 
-class PlacementTest : public testing::Test {
- protected:
-  void Start() {
-    DeleteSettingsFile();
-    main_ = CreateTestMainWindow();
-  }
-  void TearDown() override {
-    if (main_) CloseTestMainWindow(main_);
-  }
-  HWND main_ = nullptr;
-};
+class PlacementTest : public MainWindowTest {};
 
 TEST_F(PlacementTest, ExitWritesOnlyWhatTheOptionsAsk) {
   Start();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_template.h"
 #include "harness.h"
 #include "relay/relay.h"
 #include "resource.h"
@@ -17,90 +18,12 @@ namespace {
 const std::string kNotice = "この文書は Hakuzo で開くには大きすぎます\n";
 const std::string kFailed = "ファイルの受け渡しに失敗しました";
 
-std::string ExeFolder() {
-  char module[MAX_PATH];
-  GetModuleFileNameA(nullptr, module, MAX_PATH);
-  std::string path = module;
-  return path.substr(0, path.rfind('\\'));
-}
-
 std::string Recorder() {
   return ExeFolder() + "\\record_command_line.exe";
 }
 
-// What a message box showed and which of its parts were there.
-struct Box {
-  std::string text;
-  bool ok, yes, no;
-  bool errorIcon, questionIcon, anyIcon;
-};
-
-HHOOK boxHook;
-int boxAnswer;
-std::vector<Box> boxes;
-
-// The box itself is not shown yet when it is activated: look at the child's
-// own style only.
-bool Shown(HWND child) {
-  return (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-bool Present(HWND box, int id) {
-  HWND item = GetDlgItem(box, id);
-  return item && Shown(item);
-}
-
-BOOL CALLBACK ReadBoxChild(HWND child, LPARAM lParam) {
-  Box* box = reinterpret_cast<Box*>(lParam);
-  char className[32];
-  GetClassNameA(child, className, sizeof className);
-  if (lstrcmpiA(className, "Static") != 0) return TRUE;
-  LONG style = GetWindowLongA(child, GWL_STYLE);
-  if ((style & SS_TYPEMASK) == SS_ICON) {
-    HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-    if (icon && Shown(child)) {
-      box->anyIcon = true;
-      box->errorIcon |= icon == LoadIconA(nullptr, IDI_HAND);
-      box->questionIcon |= icon == LoadIconA(nullptr, IDI_QUESTION);
-    }
-    return TRUE;
-  }
-  char text[1024];
-  GetWindowTextA(child, text, sizeof text);
-  box->text += text;
-  return TRUE;
-}
-
-LRESULT CALLBACK BoxProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_ACTIVATE) {
-    HWND window = reinterpret_cast<HWND>(wParam);
-    char className[32];
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, "#32770") == 0) {
-      Box box{};
-      EnumChildWindows(window, ReadBoxChild, reinterpret_cast<LPARAM>(&box));
-      box.ok = Present(window, IDOK);
-      box.yes = Present(window, IDYES);
-      box.no = Present(window, IDNO);
-      boxes.push_back(box);
-      // A box without the wanted button is closed with OK.
-      int answer = Present(window, boxAnswer) ? boxAnswer : IDOK;
-      PostMessageA(window, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
-    }
-  }
-  return CallNextHookEx(boxHook, code, wParam, lParam);
-}
-
 // Answers every message box with answer and keeps what it showed.
-struct BoxLog {
-  explicit BoxLog(int answer) {
-    boxAnswer = answer;
-    boxes.clear();
-    boxHook = SetWindowsHookExA(WH_CBT, BoxProc, nullptr, GetCurrentThreadId());
-  }
-  ~BoxLog() { UnhookWindowsHookEx(boxHook); }
-  const std::vector<Box>& all() const { return boxes; }
-};
+using BoxLog = BoxAnswerer;
 
 // Lines the recorder in folder has written, waiting up to five seconds for
 // the expected count; never waits forever.
@@ -165,27 +88,28 @@ TEST_F(RelayLaunch, NoticeQuestionAndHandOver) {
   {
     BoxLog log(IDYES);
     EXPECT_EQ(OfferRelay(nullptr, big.c_str(), 60000), 0);
-    ASSERT_EQ(log.all().size(), 1u);
-    EXPECT_EQ(log.all()[0].text, kNotice + "big.txt : 58kB");
-    EXPECT_TRUE(log.all()[0].ok);
-    EXPECT_FALSE(log.all()[0].yes || log.all()[0].no || log.all()[0].anyIcon);
+    ASSERT_EQ(log.boxes().size(), 1u);
+    EXPECT_EQ(log.boxes()[0].text, kNotice + "big.txt : 58kB");
+    EXPECT_TRUE(log.boxes()[0].ok);
+    EXPECT_FALSE(log.boxes()[0].yes || log.boxes()[0].no || log.boxes()[0].icon);
   }
   // Asked and declined: nothing starts.
   SetRelay(1, 0, editor);
   {
     BoxLog log(IDNO);
     EXPECT_EQ(OfferRelay(nullptr, big.c_str(), 100000), 0);
-    ASSERT_EQ(log.all().size(), 1u);
-    EXPECT_EQ(log.all()[0].text, kNotice + "big.txt : 97kB\nこの文書を ed.exe に受け渡しますか？");
-    EXPECT_TRUE(log.all()[0].yes && log.all()[0].no && log.all()[0].questionIcon);
-    EXPECT_FALSE(log.all()[0].ok);
+    ASSERT_EQ(log.boxes().size(), 1u);
+    EXPECT_EQ(log.boxes()[0].text,
+              kNotice + "big.txt : 97kB\nこの文書を ed.exe に受け渡しますか？");
+    EXPECT_TRUE(log.boxes()[0].yes && log.boxes()[0].no && log.boxes()[0].icon == 'q');
+    EXPECT_FALSE(log.boxes()[0].ok);
   }
   // Accepted: the editor gets the quoted path. Its line is the only one, so
   // the declined offer started nothing.
   {
     BoxLog log(IDYES);
     EXPECT_EQ(OfferRelay(nullptr, big.c_str(), 100000), 1);
-    EXPECT_EQ(log.all().size(), 1u);
+    EXPECT_EQ(log.boxes().size(), 1u);
     std::vector<std::string> lines = RecordedLines(folder, 1);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], editor + " \"" + big + "\"");
@@ -195,7 +119,7 @@ TEST_F(RelayLaunch, NoticeQuestionAndHandOver) {
   {
     BoxLog log(IDNO);
     EXPECT_EQ(OfferRelay(nullptr, big.c_str(), 5368709120ull), 1);
-    EXPECT_TRUE(log.all().empty());
+    EXPECT_TRUE(log.boxes().empty());
     EXPECT_EQ(RecordedLines(folder, 2).size(), 2u);
   }
 }
@@ -222,9 +146,9 @@ TEST_F(RelayLaunch, FailedHandOverShowsTheErrorAndStartsNothing) {
     SetRelay(1, 1, c.processName);
     BoxLog log(IDOK);
     EXPECT_EQ(OfferRelay(nullptr, c.path.c_str(), 60000), 0) << c.what;
-    ASSERT_EQ(log.all().size(), 1u) << c.what;
-    EXPECT_EQ(log.all()[0].text, kFailed) << c.what;
-    EXPECT_TRUE(log.all()[0].errorIcon && log.all()[0].ok) << c.what;
+    ASSERT_EQ(log.boxes().size(), 1u) << c.what;
+    EXPECT_EQ(log.boxes()[0].text, kFailed) << c.what;
+    EXPECT_TRUE(log.boxes()[0].icon == 'e' && log.boxes()[0].ok) << c.what;
     EXPECT_EQ(LaunchExternalEditor(nullptr, c.path.c_str()), 0) << c.what;
   }
   // Asked first, the question names no editor; Yes ends in the error.
@@ -232,9 +156,9 @@ TEST_F(RelayLaunch, FailedHandOverShowsTheErrorAndStartsNothing) {
   {
     BoxLog log(IDYES);
     EXPECT_EQ(OfferRelay(nullptr, big.c_str(), 60000), 0);
-    ASSERT_EQ(log.all().size(), 2u);
-    EXPECT_EQ(log.all()[0].text, kNotice + "big.txt : 58kB\nこの文書を  に受け渡しますか？");
-    EXPECT_EQ(log.all()[1].text, kFailed);
+    ASSERT_EQ(log.boxes().size(), 2u);
+    EXPECT_EQ(log.boxes()[0].text, kNotice + "big.txt : 58kB\nこの文書を  に受け渡しますか？");
+    EXPECT_EQ(log.boxes()[1].text, kFailed);
   }
   // One byte shorter the same editor starts, with its arguments.
   longPath.resize(253);
@@ -271,39 +195,11 @@ TEST_F(RelayLaunch, ProgramPathWithBlanksStartsThatProgramNotAPieceOfIt) {
 namespace {
 
 // Runs script on dialog 110 from a timer inside the dialog's own loop; the
-// script ends the dialog. A second timer ends it anyway after five seconds.
-std::function<void(HWND)> dialogScript;
-HHOOK dialogHook;
-
-void CALLBACK ScriptTimer(HWND dialog, UINT, UINT_PTR id, DWORD) {
-  KillTimer(dialog, id);
-  dialogScript(dialog);
-}
-
-void CALLBACK GiveUpTimer(HWND dialog, UINT, UINT_PTR id, DWORD) {
-  KillTimer(dialog, id);
-  ADD_FAILURE() << "dialog 110 was left open";
-  EndDialog(dialog, -1);
-}
-
-LRESULT CALLBACK DialogHookProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_ACTIVATE) {
-    HWND window = reinterpret_cast<HWND>(wParam);
-    if (GetDlgItem(window, IDC_RELAY_PROCESS)) {
-      SetTimer(window, 1, 10, ScriptTimer);
-      SetTimer(window, 2, 5000, GiveUpTimer);
-    }
-  }
-  return CallNextHookEx(dialogHook, code, wParam, lParam);
-}
-
+// script ends the dialog.
 INT_PTR RunRelayDialog(std::function<void(HWND)> script) {
-  dialogScript = script;
-  dialogHook = SetWindowsHookExA(WH_CBT, DialogHookProc, nullptr, GetCurrentThreadId());
-  INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_RELAY), nullptr,
-                                   RelayDialogProc, 0);
-  UnhookWindowsHookEx(dialogHook);
-  return result;
+  BoxScript driver(IDOK, IDC_RELAY_PROCESS, {script});
+  return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_RELAY), nullptr,
+                         RelayDialogProc, 0);
 }
 
 // Enabled states of label, edit, browse button and second check box.
@@ -314,16 +210,6 @@ std::string DependentStates(HWND dialog) {
     states += IsWindowEnabled(GetDlgItem(dialog, id)) ? '1' : '0';
   }
   return states;
-}
-
-void Click(HWND dialog, int id) {
-  SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
-}
-
-std::string ItemText(HWND dialog, int id) {
-  char text[512];
-  GetDlgItemTextA(dialog, id, text, sizeof text);
-  return text;
 }
 
 }  // namespace
@@ -393,32 +279,10 @@ TEST(RelayDialog, CancelChangesNothing) {
   Relay = RelaySettings{};
 }
 
-namespace {
-
-// Reads a zero-terminated UTF-16 string or ordinal of a dialog template.
-const WORD* ReadSz(const WORD* p, std::wstring* text, int* ordinal) {
-  text->clear();
-  *ordinal = -1;
-  if (*p == 0xFFFF) {
-    *ordinal = p[1];
-    return p + 2;
-  }
-  while (*p) text->push_back(static_cast<wchar_t>(*p++));
-  return p + 1;
-}
-
-std::string ToSjis(const std::wstring& text) {
-  char bytes[512] = {};
-  WideCharToMultiByte(932, 0, text.c_str(), -1, bytes, sizeof bytes, nullptr, nullptr);
-  return bytes;
-}
-
-}  // namespace
-
 TEST(RelayDialog, TemplateMatchesTheLayout) {
-  HRSRC resource = FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_RELAY), MAKEINTRESOURCEA(5));
-  ASSERT_TRUE(resource);
-  const BYTE* base = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, resource)));
+  DWORD size = 0;
+  const BYTE* base = DialogResource(IDD_RELAY, &size);
+  ASSERT_TRUE(base);
   const DLGTEMPLATE* dialog = reinterpret_cast<const DLGTEMPLATE*>(base);
   ASSERT_NE(HIWORD(*reinterpret_cast<const DWORD*>(base)), 0xFFFF) << "expected a DIALOG template";
   EXPECT_EQ(dialog->style, 0x80C800C0u);
@@ -427,17 +291,17 @@ TEST(RelayDialog, TemplateMatchesTheLayout) {
   EXPECT_EQ(dialog->cy, 93);
   ASSERT_EQ(dialog->cdit, 7);
   const WORD* p = reinterpret_cast<const WORD*>(dialog + 1);
-  std::wstring text;
+  std::string text;
   int ordinal;
-  p = ReadSz(p, &text, &ordinal);  // menu
+  p = ReadTemplateText(p, &text, &ordinal);  // menu
   EXPECT_TRUE(text.empty() && ordinal == -1);
-  p = ReadSz(p, &text, &ordinal);  // class
+  p = ReadTemplateText(p, &text, &ordinal);  // class
   EXPECT_TRUE(text.empty() && ordinal == -1);
-  p = ReadSz(p, &text, &ordinal);
-  EXPECT_EQ(ToSjis(text), "外部エディタの指定");
+  p = ReadTemplateText(p, &text, &ordinal);
+  EXPECT_EQ(text, "外部エディタの指定");
   EXPECT_EQ(*p++, 9);
-  p = ReadSz(p, &text, &ordinal);
-  EXPECT_EQ(ToSjis(text), "ＭＳ Ｐゴシック");
+  p = ReadTemplateText(p, &text, &ordinal);
+  EXPECT_EQ(text, "ＭＳ Ｐゴシック");
 
   struct Item {
     int id, atom;
@@ -456,7 +320,7 @@ TEST(RelayDialog, TemplateMatchesTheLayout) {
   };
   for (const Item& e : expected) {
     // Each item starts on a DWORD boundary.
-    p = reinterpret_cast<const WORD*>((reinterpret_cast<UINT_PTR>(p) + 3) & ~UINT_PTR(3));
+    p = AlignToItem(p);
     const DLGITEMTEMPLATE* item = reinterpret_cast<const DLGITEMTEMPLATE*>(p);
     EXPECT_EQ(item->id, e.id);
     EXPECT_EQ(item->style, e.style) << e.id;
@@ -466,13 +330,12 @@ TEST(RelayDialog, TemplateMatchesTheLayout) {
     EXPECT_EQ(item->cx, e.cx) << e.id;
     EXPECT_EQ(item->cy, e.cy) << e.id;
     p = reinterpret_cast<const WORD*>(item + 1);
-    p = ReadSz(p, &text, &ordinal);
+    p = ReadTemplateText(p, &text, &ordinal);
     EXPECT_EQ(ordinal, e.atom) << e.id;
-    p = ReadSz(p, &text, &ordinal);
-    EXPECT_EQ(ToSjis(text), e.text) << e.id;
+    p = ReadTemplateText(p, &text, &ordinal);
+    EXPECT_EQ(text, e.text) << e.id;
     WORD extra = *p++;
     p = reinterpret_cast<const WORD*>(reinterpret_cast<const BYTE*>(p) + extra);
   }
-  EXPECT_LE(reinterpret_cast<const BYTE*>(p) - base,
-            static_cast<long long>(SizeofResource(nullptr, resource)));
+  EXPECT_LE(reinterpret_cast<const BYTE*>(p) - base, static_cast<long long>(size));
 }

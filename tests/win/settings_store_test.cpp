@@ -10,13 +10,6 @@
 
 namespace {
 
-std::string ExeFolder() {
-  char module[MAX_PATH];
-  GetModuleFileNameA(nullptr, module, MAX_PATH);
-  std::string path = module;
-  return path.substr(0, path.rfind('\\'));
-}
-
 // The whole file as text, for what the INI functions would hide.
 std::string FileText() {
   return ReadBytes(Settings.path);
