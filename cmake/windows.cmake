@@ -11,9 +11,9 @@ target_compile_options(hakuzo_win PRIVATE ${HAKUZO_PROGRAM_FLAGS})
 # Resources as an object library so the test programs carry the same menu,
 # accelerators and icons as the editor.
 add_library(hakuzo_resources OBJECT ${CMAKE_SOURCE_DIR}/resources/hakuzo.rc)
-target_include_directories(hakuzo_resources PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+target_include_directories(hakuzo_resources PRIVATE ${CMAKE_SOURCE_DIR}/resources ${CMAKE_BINARY_DIR}/generated)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/hakuzo.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/hakuzo.ico;${CMAKE_SOURCE_DIR}/resources/hakuzo_small.ico")
+  OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/generated/version.h;${CMAKE_SOURCE_DIR}/resources/resource.h;${CMAKE_SOURCE_DIR}/resources/hakuzo.ico;${CMAKE_SOURCE_DIR}/resources/hakuzo_small.ico")
 
 # The editor has its own entry point and no C runtime start-up: it depends on
 # system DLLs only and starts at once.

@@ -10,6 +10,7 @@
 #include "shell/command_line.h"
 #include "shell/main_window.h"
 #include "text/text.h"
+#include "version.h"
 
 namespace {
 constexpr const char* kPathTooLong =
@@ -70,7 +71,8 @@ HWND CreateMainWindow() {
 }
 
 void ShowAboutBox(HWND owner) {
-  ShellAboutA(owner, kAppName, "Copyright (C) 2026 Hakuzo developers\r\nHakuzo 0.1.0", AppIcon());
+  ShellAboutA(owner, kAppName,
+              "Copyright (C) 2026 Hakuzo developers\r\nHakuzo " HAKUZO_VERSION_STRING, AppIcon());
 }
 
 int ChooseShowMode(int requested) {
