@@ -51,10 +51,22 @@ hakuzo_stop_wine() {
 # there is none under Xvfb, and Wine would wait two seconds for one at every
 # hide of a managed window.
 hakuzo_make_prefix() {
-  [ -f "$WINEPREFIX/.hakuzo-ready" ] && return 0
-  mkdir -p "$(dirname "$WINEPREFIX")"
-  $HAKUZO_WINE wineboot -i >/dev/null 2>&1 || true
-  $HAKUZO_WINE reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
-  WINEPREFIX=$WINEPREFIX wineserver -w 2>/dev/null || true
-  touch "$WINEPREFIX/.hakuzo-ready"
+  if [ ! -f "$WINEPREFIX/.hakuzo-ready" ]; then
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    $HAKUZO_WINE wineboot -i >/dev/null 2>&1 || true
+    $HAKUZO_WINE reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    WINEPREFIX=$WINEPREFIX wineserver -w 2>/dev/null || true
+    touch "$WINEPREFIX/.hakuzo-ready"
+  fi
+  hakuzo_add_marlett
+}
+
+# Wine draws the caption buttons with Marlett, and this Wine does not look for
+# the font where Debian's fonts-wine puts it: without it they read "0 1 r".
+# Also for prefixes made before this copy existed.
+hakuzo_add_marlett() {
+  local fonts=$WINEPREFIX/drive_c/windows/Fonts
+  [ -f /usr/share/wine/fonts/marlett.ttf ] && [ -d "$WINEPREFIX/drive_c/windows" ] || return 0
+  [ -e "$fonts/marlett.ttf" ] && return 0
+  mkdir -p "$fonts" && cp /usr/share/wine/fonts/marlett.ttf "$fonts/" || true
 }

@@ -55,3 +55,104 @@ wait_exit() {
 same_bytes() {
   cmp -s "$1" "$2" || fail "$(basename "$1") differs: $(od -An -tx1 "$1" | head -c 200) vs $(od -An -tx1 "$2" | head -c 200)"
 }
+
+# Closes the editor by Alt+F4, for a document without unsaved changes.
+close_editor() {
+  keys alt+F4
+  wait_exit
+}
+
+# Opens a file from the command line, types "abc" at its start and saves it
+# by Ctrl+S; the caller checks the bytes. Leaves the editor running.
+edit_and_save() {
+  local name
+  name=$(basename "$1")
+  start_editor "$(winpath "$1")"
+  wait_title "$name - Hakuzo"
+  focus
+  keys ctrl+Home
+  typed abc
+  wait_title "$name - Hakuzo *"
+  keys ctrl+s
+  wait_title "$name - Hakuzo"
+}
+
+# The value of a key in the settings file; empty when it is absent.
+ini_value() {
+  [ -f "$ini" ] || return 0
+  tr -d '\r' <"$ini" | awk -v section="[$1]" -v key="$2" '
+    /^\[/ { inside = ($0 == section); next }
+    inside && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }'
+}
+
+# Waits until a key of the settings file holds the value (the editor writes
+# some keys only as it shuts down).
+wait_ini() {
+  local i
+  for i in $(seq 1 50); do
+    [ "$(ini_value "$1" "$2")" = "$3" ] && return 0
+    sleep 0.1
+  done
+  fail "[$1] $2 is '$(ini_value "$1" "$2")', not '$3'; the settings file: $(tr -d '\r' <"$ini" 2>/dev/null | tr '\n' '|')"
+}
+
+# The main window's position and size as "x y width height".
+geometry() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  echo "$X $Y $WIDTH $HEIGHT"
+}
+
+# Waits until the main window has that geometry ("x y width height").
+wait_geometry() {
+  local i
+  for i in $(seq 1 30); do
+    [ "$(geometry)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "the window is at '$(geometry)', not '$1'"
+}
+
+# Drags with the left button held, in steps, as a hand would: Wine runs its
+# own move and size loop for windows without a window manager and ignores a
+# window moved from outside.
+drag() {
+  xdotool mousemove "$1" "$2" mousedown 1 sleep 0.2 \
+    mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2)) sleep 0.2 \
+    mousemove "$3" "$4" sleep 0.2 mouseup 1
+}
+
+# Rows between the lowest row of the view and the window's bottom edge, down
+# the middle of the window: the status bar and the horizontal scroll bar of
+# an unwrapped view each add to it. Needs the view's background set to pure
+# red ("Back Color=255" in [Font]) so that nothing else is taken for it.
+bottom_gap() {
+  local shot=$work/window.png size
+  import -window "$window" "$shot" 2>/dev/null || { echo none; return 0; }
+  size=$(identify -format '%w %h' "$shot")
+  convert "$shot" -crop "1x${size#* }+$((${size% *} / 2))+0" +repage -depth 8 txt:- |
+    awk -F'[,:]' -v height="${size#* }" '/#FF0000/ { last = $2 }
+      END { if (last == "") print "none"; else print height - 1 - last }'
+}
+
+# Waits until the window is drawn the same twice in a row; prints the gap.
+settled_gap() {
+  local i gap previous=
+  for i in $(seq 1 30); do
+    gap=$(bottom_gap)
+    [ "$gap" != none ] && [ "$gap" = "$previous" ] && { echo "$gap"; return 0; }
+    previous=$gap
+    sleep 0.1
+  done
+  fail "the window's bottom did not settle (last gap '$gap')"
+}
+
+# Waits until the gap below the view is that many rows.
+wait_gap() {
+  local i
+  for i in $(seq 1 30); do
+    [ "$(bottom_gap)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "$2: $(bottom_gap) rows below the view, not $1"
+}
