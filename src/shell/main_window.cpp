@@ -22,6 +22,10 @@ void LoadShellOptions(HWND mainWindow) {
   Document.defaultEuc = ReadSettingInt(kDefaultEuc);
   Document.defaultLf = ReadSettingInt(kDefaultLf);
   Shell.openMode = ReadSettingInt(kOpenMode);
+  // Any other stored number would check an unrelated menu item and none of
+  // the three; start-up treats it as the default mode, so the mark says so.
+  if (Shell.openMode != ID_OPEN_LAST && Shell.openMode != ID_OPEN_MAXIMIZED)
+    Shell.openMode = ID_OPEN_DEFAULT;
   Shell.savePosition = ReadSettingInt(kSavePosition);
   if (Shell.savePosition) RestoreWindowPosition(mainWindow);
   Shell.saveSize = ReadSettingInt(kSaveSize);

@@ -21,7 +21,11 @@ int PathFromCommandLine(char* argument) {
   char* path = Document.path;
   path[0] = 0;
   TrimDocumentArgument(argument);
-  if (!argument[0]) return 1;  // a lone quote: no document named
+  // A lone quote, or quoted blanks: no document named. Blanks would
+  // otherwise reach GetFullPathNameA and be refused as a name too long.
+  const char* first = argument;
+  while (*first == ' ') ++first;
+  if (!*first) return 1;
   // Every argument is made full, drive paths too: Z:/docs/a.txt and C:a.txt
   // have no backslash before their name, and the cut below would leave the
   // bare name in whatever folder is current. A full path comes back as it
@@ -76,7 +80,12 @@ void ShowAboutBox(HWND owner) {
 }
 
 int ChooseShowMode(int requested) {
-  if (Shell.openMode == ID_OPEN_LAST) return ReadSettingInt(kLastOpenMode, requested);
+  if (Shell.openMode == ID_OPEN_LAST) {
+    // Only normal, minimized and maximized are ever stored; anything else
+    // (0 would hide the window for good) falls back to what was asked for.
+    int last = ReadSettingInt(kLastOpenMode, requested);
+    return last >= SW_SHOWNORMAL && last <= SW_SHOWMAXIMIZED ? last : requested;
+  }
   if (Shell.openMode == ID_OPEN_MAXIMIZED) return SW_SHOWMAXIMIZED;
   return requested;
 }

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Two copies of the editor under one user share one settings file. Started
+# from one folder on different documents, each switches a different option,
+# and they close in both orders: the file must stay a valid INI (every line a
+# [section] or a key=value, each section and each key once), with the later
+# closer's recent entry on top and both options kept.
+set -euo pipefail
+exe=$1
+. "$(dirname "$0")/lib/editor.sh"
+e2e_workspace two-copies
+printf 'first' >"$work/a.txt"
+printf 'second' >"$work/b.txt"
+
+# Every line a section header or key=value (blank lines allowed), no section
+# twice and no key twice within a section, names compared without case.
+check_ini() {
+  awk '
+    { sub(/\r$/, "") }
+    /^[ \t]*$/ { next }
+    /^\[[^]]+\]$/ {
+      section = tolower($0)
+      if (seen[section]++) { print "section twice: " $0; bad = 1 }
+      next
+    }
+    /^[^=[][^=]*=/ {
+      key = section "/" tolower(substr($0, 1, index($0, "=") - 1))
+      if (section == "") { print "key outside a section: " $0; bad = 1 }
+      if (keys[key]++) { print "key twice: " $0; bad = 1 }
+      next
+    }
+    { print "not an INI line: " $0; bad = 1 }
+    END { exit bad }
+  ' "$ini" || { cat "$ini"; fail "the settings file is no valid INI after closing $1"; }
+}
+
+value() { sed -n "s/^$1=\\(.*\\)\\r\\?\$/\\1/p" "$ini" | tr -d '\r'; }
+
+# Without a window manager both windows sit at 0,0 and a focus change alone
+# does not activate a Wine window: raise it and click into its text.
+bring() {
+  window=$1
+  xdotool windowraise "$window"
+  sleep 0.2
+  xdotool mousemove --window "$window" 300 300 click 1
+  sleep 0.3
+  focus
+}
+
+close_copy() {
+  bring "$1"
+  keys alt+F4
+  local i
+  for i in $(seq 1 100); do
+    kill -0 "$2" 2>/dev/null || { wait "$2" 2>/dev/null || true; return 0; }
+    sleep 0.1
+  done
+  fail "copy with window $1 did not end"
+}
+
+run_order() {
+  printf '[Set]\r\nUse History=1\r\n[Window]\r\nSave Position=1\r\nSave Size=1\r\n' >"$ini"
+  start_editor "$(winpath "$work/a.txt")"
+  pid_a=$pid
+  wait_title "a.txt - Hakuzo"
+  win_a=$window
+  start_editor "$(winpath "$work/b.txt")"
+  pid_b=$pid
+  wait_title "b.txt - Hakuzo"
+  win_b=$window
+  # Copy A shows the status bar, copy B stops wrapping lines.
+  bring "$win_a" && keys alt+o && keys s
+  bring "$win_b" && keys alt+o && keys e
+  if [ "$1" = ab ]; then
+    close_copy "$win_a" "$pid_a"
+    close_copy "$win_b" "$pid_b"
+    last=b.txt
+  else
+    close_copy "$win_b" "$pid_b"
+    close_copy "$win_a" "$pid_a"
+    last=a.txt
+  fi
+  check_ini "$1"
+  [ "$(value 'Recent File0')" = "$(winpath "$work/$last")" ] ||
+    fail "Recent File0 is '$(value 'Recent File0')' after closing $1"
+  [ "$(value 'Status Bar')" = 1 ] || fail "Status Bar lost after closing $1"
+  [ "$(value 'Term Right')" = 0 ] || fail "Term Right lost after closing $1"
+  echo "two_copies: closing $1 leaves a valid settings file"
+}
+
+run_order ab
+run_order ba
+cmp -s <(printf 'first') "$work/a.txt" || fail "a.txt changed"
+cmp -s <(printf 'second') "$work/b.txt" || fail "b.txt changed"
