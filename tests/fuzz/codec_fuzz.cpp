@@ -1,0 +1,192 @@
+// Every codec operation on arbitrary text, against small byte-by-byte
+// definitions, plus the round trips the editor relies on.
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "codec/codec.h"
+#include "fuzz_support.h"
+
+namespace {
+
+bool IsEuc(unsigned char c) {
+  return c >= 0xA1 && c <= 0xFE;
+}
+
+// JIS row/cell bytes (0x21-0x7E) to Shift_JIS, the textbook way.
+unsigned JisToSjisReference(unsigned j1, unsigned j2) {
+  unsigned s1 = ((j1 + 1) >> 1) + (j1 <= 0x5E ? 0x70 : 0xB0);
+  unsigned s2 = (j1 & 1) ? j2 + (j2 >= 0x60 ? 0x20 : 0x1F) : j2 + 0x7E;
+  return (s1 << 8) | s2;
+}
+
+std::string EucToSjisReference(const std::string& euc) {
+  std::string out;
+  for (size_t i = 0; i < euc.size();) {
+    const unsigned char a = euc[i];
+    const unsigned char b = i + 1 < euc.size() ? euc[i + 1] : 0;
+    if (IsEuc(a) && IsEuc(b)) {
+      const unsigned code = JisToSjisReference(a - 0x80, b - 0x80);
+      out.push_back(static_cast<char>(code >> 8));
+      out.push_back(static_cast<char>(code & 0xFF));
+      i += 2;
+    } else {
+      out.push_back(static_cast<char>(a));
+      i += 1;
+    }
+  }
+  return out;
+}
+
+std::string ToCrLfReference(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      out += "\r\n";
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else if (text[i] == '\n') {
+      out += "\r\n";
+    } else {
+      out.push_back(text[i]);
+    }
+  }
+  return out;
+}
+
+std::string FromCrLfReference(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      if (i + 1 == text.size()) break;
+      ++i;
+    }
+    out.push_back(text[i]);
+  }
+  return out;
+}
+
+// Runs a converter into a destination of exactly limit + 1 bytes, so that
+// the address sanitizer sees any write beyond what the contract allows.
+template <typename Converter>
+int RunLimited(Converter convert, const std::string& source, int limit, std::string* result) {
+  std::vector<char> destination(static_cast<size_t>(limit) + 1);
+  const int overflow = convert(destination.data(), source.c_str(), limit);
+  if (!overflow) {
+    FUZZ_CHECK(std::memchr(destination.data(), 0, destination.size()) != nullptr);
+    *result = destination.data();
+  }
+  return overflow;
+}
+
+void CheckLineEnds(const std::string& text, int limit) {
+  const bool hasBreak = text.find_first_of("\r\n") != std::string::npos;
+  FUZZ_CHECK(HasLineBreak(text.c_str()) == (hasBreak ? 1 : 0));
+  const size_t lf = text.find('\n');
+  const bool bareLf = lf != std::string::npos && (lf == 0 || text[lf - 1] != '\r');
+  FUZZ_CHECK(IsFirstBreakBareLf(text.c_str()) == (bareLf ? 1 : 0));
+  bool needsCheck = false;
+  for (unsigned char c : text) {
+    if (!(c >= 0x20 && c <= 0x7E) && c != '\r' && c != '\n' && c != '\t') needsCheck = true;
+  }
+  FUZZ_CHECK(NeedsEncodingCheck(text.c_str()) == (needsCheck ? 1 : 0));
+
+  // A successful result is at most limit - 1 bytes long.
+  const std::string crlf = ToCrLfReference(text);
+  std::string converted;
+  const int overflow = RunLimited(ToCrLf, text, limit, &converted);
+  FUZZ_CHECK(overflow == (crlf.size() >= static_cast<size_t>(limit) ? 1 : 0));
+  if (!overflow) FUZZ_CHECK(converted == crlf);
+
+  const std::string lf1 = FromCrLfReference(text);
+  std::string back;
+  const int fromOverflow = RunLimited(FromCrLf, text, limit, &back);
+  FUZZ_CHECK(fromOverflow == (lf1.size() >= static_cast<size_t>(limit) ? 1 : 0));
+  if (!fromOverflow) FUZZ_CHECK(back == lf1);
+
+  if (text.find('\r') == std::string::npos && !overflow) {
+    std::string again;
+    FUZZ_CHECK(RunLimited(FromCrLf, converted, limit, &again) == 0);
+    FUZZ_CHECK(again == text);
+  }
+}
+
+std::string Convert(void (*convert)(char*, const char*), const std::string& source) {
+  std::vector<char> destination(source.size() + 1, '\x55');
+  convert(destination.data(), source.c_str());
+  FUZZ_CHECK(destination[source.size()] == 0);
+  return std::string(destination.data());
+}
+
+void CheckEncodings(const std::string& text, bool acrossWindows) {
+  const std::string sjis = Convert(EucToSjis, text);
+  FUZZ_CHECK(sjis.size() == text.size());
+  FUZZ_CHECK(sjis == EucToSjisReference(text));
+  FUZZ_CHECK(Convert(SjisToEuc, text).size() == text.size());
+  // The fast conversion looks ahead for the terminator in windows of 4 KB:
+  // a text repeated past two of them puts their seams inside its content.
+  if (acrossWindows && !text.empty()) {
+    std::string longText;
+    while (longText.size() < 9000) longText += text;
+    FUZZ_CHECK(Convert(EucToSjis, longText) == EucToSjisReference(longText));
+  }
+
+  const int detected = DetectEncoding(text.c_str(), kEncodingEuc);
+  FUZZ_CHECK(detected == kEncodingSjis || detected == kEncodingEuc);
+  FUZZ_CHECK(DetectEncoding(text.c_str(), kEncodingSjis) == kEncodingSjis);
+  for (unsigned char c : text) {
+    if (c >= 0x7F && c <= 0x9F) FUZZ_CHECK(detected == kEncodingSjis);
+  }
+  const char* end = text.c_str() + text.size();
+  for (const char* line = text.c_str(); line <= end;) {
+    const int s = ScoreSjisLine(line, end);
+    const int e = ScoreEucLine(line, end);
+    FUZZ_CHECK(s >= 0 && s <= 100 && e >= 0 && e <= 100);
+    const char* lf = static_cast<const char*>(std::memchr(line, '\n', end - line));
+    if (lf == nullptr) break;
+    line = lf + 1;
+  }
+}
+
+// Valid EUC-JP (ASCII and pairs of 0xA1-0xFE) and valid Shift_JIS (ASCII and
+// JIS X 0208 pairs) made from the same bytes: both survive a trip through
+// the other encoding unchanged.
+void CheckRoundTrips(FuzzBytes& in) {
+  std::string euc;
+  std::string sjis;
+  while (in.size > 0) {
+    const uint8_t c = in.Byte();
+    if (c == 0) continue;
+    if (c < 0x80) {
+      euc.push_back(static_cast<char>(c));
+      sjis.push_back(static_cast<char>(c));
+      continue;
+    }
+    const unsigned row = 0x21 + (c - 0x80) % 94;
+    const unsigned cell = 0x21 + in.Byte() % 94;
+    euc.push_back(static_cast<char>(row | 0x80));
+    euc.push_back(static_cast<char>(cell | 0x80));
+    const unsigned code = JisToSjisReference(row, cell);
+    sjis.push_back(static_cast<char>(code >> 8));
+    sjis.push_back(static_cast<char>(code & 0xFF));
+    const unsigned short eucCode = static_cast<unsigned short>(((row | 0x80) << 8) | cell | 0x80);
+    FUZZ_CHECK(EucPairToSjis(eucCode) == code);
+    FUZZ_CHECK(SjisPairToEuc(static_cast<unsigned short>(code)) == eucCode);
+  }
+  FUZZ_CHECK(Convert(EucToSjis, euc) == sjis);
+  FUZZ_CHECK(Convert(SjisToEuc, sjis) == euc);
+  FUZZ_CHECK(Convert(SjisToEuc, Convert(EucToSjis, euc)) == euc);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  FuzzBytes in{data, size};
+  const int limit = 1 + in.Int(size * 2 + 4);
+  const bool acrossWindows = in.Byte() % 8 == 0;  // costly: one run in eight
+  FuzzBytes rest = in;
+  const std::string text = in.Rest();
+  CheckLineEnds(text, limit);
+  CheckEncodings(text, acrossWindows);
+  CheckRoundTrips(rest);
+  return 0;
+}

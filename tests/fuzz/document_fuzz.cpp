@@ -1,0 +1,214 @@
+// The whole load decoding and save encoding of a document: arbitrary file
+// bytes decode into the editor form (or are refused as too large), and every
+// file of ASCII and JIS X 0208 characters, in one encoding with one line-end
+// style throughout, is saved back byte for byte.
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "codec/codec.h"
+#include "document/document_state.h"
+#include "fuzz_support.h"
+
+namespace {
+
+std::string ToCrLfReference(const std::string& text) {
+  std::vector<char> out(text.size() * 2);
+  size_t n = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      out[n++] = '\r';
+      out[n++] = '\n';
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      out[n++] = text[i];
+    }
+  }
+  return std::string(out.data(), n);
+}
+
+size_t FromCrLfLength(const std::string& text) {
+  size_t length = 0;
+  for (size_t i = 0; i < text.size(); ++i, ++length) {
+    if (text[i] == '\r' && ++i == text.size()) break;
+  }
+  return length;
+}
+
+// How long the text is to be: 0 takes the units once (most inputs, which
+// keeps the runs fast); otherwise they repeat up to `length` bytes, counted
+// after the line-end conversion when `converted`, often right at a limit.
+struct Target {
+  size_t length;
+  bool converted;
+};
+
+Target PickTarget(FuzzBytes& in, size_t most) {
+  if (in.Byte() % 8 != 7) return {0, false};
+  switch (in.Byte() % 4) {
+    case 0:
+      return {most - in.Byte() % 8, false};
+    case 1:
+      return {static_cast<size_t>(BufferCapacity) + 4 - in.Byte() % 8, true};
+    case 2:
+      return {most / 2 + 8 - in.Byte() % 16, false};
+    default:
+      return {1 + static_cast<size_t>(in.Int(static_cast<int>(most))), false};
+  }
+}
+
+// Units (characters or line ends) repeated until the text would pass the
+// target, cut only between units, and never longer than `most` bytes.
+std::string Repeat(const std::vector<std::string>& units, Target target, size_t most) {
+  std::string round;
+  std::vector<size_t> weights;
+  size_t roundWeight = 0;
+  for (const std::string& unit : units) {
+    round += unit;
+    weights.push_back(target.converted ? ToCrLfReference(unit).size() : unit.size());
+    roundWeight += weights.back();
+  }
+  if (target.length == 0) return round.size() <= most ? round : std::string();
+  std::string text;
+  if (round.empty()) return text;
+  size_t weight = 0;
+  while (weight + roundWeight <= target.length && text.size() + round.size() <= most) {
+    text += round;
+    weight += roundWeight;
+  }
+  for (size_t i = 0; i < units.size(); ++i) {
+    if (weight + weights[i] > target.length || text.size() + units[i].size() > most) break;
+    text += units[i];
+    weight += weights[i];
+  }
+  return text;
+}
+
+void Load(const std::string& file, int defaultLf, int defaultEuc, LoadOutcome* outcome) {
+  FUZZ_CHECK(file.size() < static_cast<size_t>(ReadCap));
+  std::memcpy(Document.TextBuffer, file.c_str(), file.size() + 1);
+  Document.lfMode = defaultLf;
+  Document.eucMode = defaultEuc;
+  *outcome = DecodeLoadedText(Document, static_cast<long long>(file.size()));
+}
+
+// Any bytes a file read can leave: the decoded text is CR LF throughout and
+// as long as the line-end conversion makes it, or the load is refused
+// exactly when that conversion does not fit the buffer.
+void CheckArbitraryLoad(FuzzBytes& in) {
+  const int defaultLf = in.Byte() & 1;
+  const int defaultEuc = in.Byte() & 1;
+  const Target target = PickTarget(in, ReadCap - 1);
+  std::vector<std::string> units;
+  for (std::string piece = in.Text(64); !piece.empty(); piece = in.Text(64)) units.push_back(piece);
+  const std::string file = Repeat(units, target, ReadCap - 1);
+
+  LoadOutcome outcome;
+  Load(file, defaultLf, defaultEuc, &outcome);
+  const bool hasBreak = file.find_first_of("\r\n") != std::string::npos;
+  const std::string crlf = hasBreak ? ToCrLfReference(file) : file;
+  if (crlf.size() >= static_cast<size_t>(BufferCapacity)) {
+    FUZZ_CHECK(outcome.result == LoadResult::ConvertedTooLarge);
+    FUZZ_CHECK(outcome.size == file.size());
+    return;
+  }
+  FUZZ_CHECK(outcome.result == LoadResult::Loaded);
+  const std::string text = Document.TextBuffer;
+  FUZZ_CHECK(text.size() == crlf.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') FUZZ_CHECK(i + 1 < text.size() && text[i + 1] == '\n');
+    if (text[i] == '\n') FUZZ_CHECK(i > 0 && text[i - 1] == '\r');
+  }
+  if (!hasBreak) FUZZ_CHECK(Document.lfMode == defaultLf);
+  if (!NeedsEncodingCheck(crlf.c_str())) {
+    FUZZ_CHECK(Document.eucMode == defaultEuc);
+    FUZZ_CHECK(text == crlf);
+  }
+  if (Document.eucMode == 0) FUZZ_CHECK(text == crlf);
+}
+
+// The JIS X 0208 rows that hold characters: 1-8 and 16-84.
+unsigned AssignedRow(uint8_t pick) {
+  const unsigned index = pick % 77;
+  return index < 8 ? index + 1 : index - 8 + 16;
+}
+
+void CheckRoundTrip(FuzzBytes& in) {
+  const bool euc = in.Byte() & 1;
+  const bool lf = in.Byte() & 1;
+  const int defaultLf = in.Byte() & 1;
+  const int defaultEuc = in.Byte() & 1;
+  const Target target = PickTarget(in, ReadCap - 1);
+  std::vector<std::string> units;
+  while (in.size > 0 && units.size() < 256) {
+    const uint8_t c = in.Byte();
+    if (c == 0) continue;
+    if (c == '\r' || c == '\n') {
+      units.push_back(lf ? "\n" : "\r\n");
+    } else if (c < 0x80) {
+      units.push_back(std::string(1, static_cast<char>(c)));
+    } else {
+      const unsigned row = AssignedRow(c) + 0x20;
+      const unsigned cell = 0x21 + in.Byte() % 94;
+      unsigned code = ((row | 0x80) << 8) | (cell | 0x80);
+      if (!euc) {
+        const unsigned s1 = ((row + 1) >> 1) + (row <= 0x5E ? 0x70 : 0xB0);
+        const unsigned s2 = (row & 1) ? cell + (cell >= 0x60 ? 0x20 : 0x1F) : cell + 0x7E;
+        code = (s1 << 8) | s2;
+      }
+      units.push_back(std::string{static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)});
+    }
+  }
+  const std::string file = Repeat(units, target, ReadCap - 1);
+
+  LoadOutcome outcome;
+  Load(file, defaultLf, defaultEuc, &outcome);
+  if (outcome.result != LoadResult::Loaded) {
+    FUZZ_CHECK(ToCrLfReference(file).size() >= static_cast<size_t>(BufferCapacity));
+    return;
+  }
+  FUZZ_CHECK(EncodeTextForSave(Document) == 1);
+  FUZZ_CHECK(std::string(Document.TextBuffer) == file);
+}
+
+// Whatever the editor holds: refused when it fills the buffer, otherwise
+// the line-end rewrite alone decides the length.
+void CheckArbitrarySave(FuzzBytes& in) {
+  const int lfMode = in.Byte() & 1;
+  const int eucMode = in.Byte() & 1;
+  const Target target = PickTarget(in, BufferCapacity);
+  std::vector<std::string> units;
+  for (std::string piece = in.Text(64); !piece.empty(); piece = in.Text(64)) units.push_back(piece);
+  const std::string text = Repeat(units, target, BufferCapacity);
+  std::memcpy(Document.TextBuffer, text.c_str(), text.size() + 1);
+  Document.lfMode = lfMode;
+  Document.eucMode = eucMode;
+  const int saved = EncodeTextForSave(Document);
+  if (text.size() >= static_cast<size_t>(BufferCapacity)) {
+    FUZZ_CHECK(saved == 0);
+    FUZZ_CHECK(std::string(Document.TextBuffer) == text);
+    return;
+  }
+  FUZZ_CHECK(saved == 1);
+  const size_t length = std::strlen(Document.TextBuffer);
+  FUZZ_CHECK(length == (lfMode ? FromCrLfLength(text) : text.size()));
+  if (!eucMode && !lfMode) FUZZ_CHECK(std::string(Document.TextBuffer) == text);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  FuzzBytes in{data, size};
+  switch (in.Byte() % 3) {
+    case 0:
+      CheckArbitraryLoad(in);
+      break;
+    case 1:
+      CheckRoundTrip(in);
+      break;
+    default:
+      CheckArbitrarySave(in);
+      break;
+  }
+  return 0;
+}
