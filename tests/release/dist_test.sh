@@ -8,6 +8,9 @@
 #
 # Without ZIP it runs tools/dist into build/dist-test first.
 set -uo pipefail
+# objdump and friends translate their output under a Japanese locale (which
+# tools/test runs in); the checks below read the untranslated words.
+export LC_ALL=C
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 zip=${1:-}
 if [ -z "$zip" ]; then
