@@ -128,9 +128,10 @@ TEST_F(PlacementTest, RestoreAppliesStoredValuesAndKeepsTheWindowReachable) {
   EXPECT_GE(r.top, screen.top);
   EXPECT_LE(r.right, screen.right);
   EXPECT_EQ(r.right - r.left, 400);
-  // The wrap of a size keeps the sign of a far-left edge: -5000 beside a
-  // 300-pixel width stays hundreds of pixels left of the screen.
-  MoveWindow(main_, -5000, 50, 400, 300, TRUE);
+  // The wrap of a size keeps the sign of a far-left edge: chosen for this
+  // screen so that the 300-pixel window wraps to 400 pixels left of it.
+  int span = GetSystemMetrics(SM_CXFULLSCREEN) - 300;
+  MoveWindow(main_, -(span + 400), 50, 400, 300, TRUE);
   WriteIni("Window", "Width", "300");
   RestoreWindowSize(main_);
   r = NormalRect(main_);
