@@ -16,6 +16,7 @@
 #include "shell/main_window.h"
 #include "text/text.h"
 #include "view/edit_view.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -60,29 +61,7 @@ HDROP MakeDrop(const std::vector<std::string>& files) {
   return static_cast<HDROP>(memory);
 }
 
-class DocumentCommands : public testing::Test {
- protected:
-  void SetUp() override {
-    DeleteSettingsFile();
-    folder = TestFolder();
-    char current[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, current);
-    startFolder = current;
-  }
-  void TearDown() override {
-    {
-      Script discard({{IDNO, ""}});
-      if (window) CloseTestMainWindow(window);
-    }
-    SetCurrentDirectoryA(startFolder.c_str());
-  }
-  void Start(const char* documentPath = nullptr) { window = CreateTestMainWindow(documentPath); }
-  std::string File(const char* name) { return folder + "\\" + name; }
-
-  HWND window = nullptr;
-  std::string folder;
-  std::string startFolder;
-};
+class DocumentCommands : public FileWindowTest {};
 
 }  // namespace
 

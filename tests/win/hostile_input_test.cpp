@@ -23,6 +23,7 @@
 #include "text/text.h"
 #include "view/edit_view.h"
 #include "view/view_appearance.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -112,26 +113,13 @@ LRESULT CALLBACK VanishOnDialog(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(vanishHook, code, wParam, lParam);
 }
 
-class Hostile : public testing::Test {
+class Hostile : public FileWindowTest {
  protected:
-  void SetUp() override {
-    DeleteSettingsFile();
-    folder = TestFolder();
-    char current[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, current);
-    startFolder = current;
-  }
   void TearDown() override {
-    {
-      BoxScript discard({{IDNO, ""}});
-      if (window) CloseTestMainWindow(window);
-    }
-    SetCurrentDirectoryA(startFolder.c_str());
+    FileWindowTest::TearDown();
     // The ANSI clean-up of the test folder cannot reach names this long.
     for (const std::string& path : longFiles) DeleteFileW(Wide(path).c_str());
   }
-  void Start(const char* documentPath = nullptr) { window = CreateTestMainWindow(documentPath); }
-  std::string File(const std::string& name) { return folder + "\\" + name; }
   // Opens path as the Open command does once the dialog has returned.
   int Open(const std::string& path) {
     CopyText(Document.path, kPathCapacity, path.c_str());
@@ -146,9 +134,6 @@ class Hostile : public testing::Test {
     EXPECT_EQ(IsModified(), 0) << what;
   }
 
-  HWND window = nullptr;
-  std::string folder;
-  std::string startFolder;
   std::vector<std::string> longFiles;
 };
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "harness.h"
 
 class MainWindowTest : public testing::Test {
@@ -16,4 +18,32 @@ class MainWindowTest : public testing::Test {
     if (main_) CloseTestMainWindow(main_);
   }
   HWND main_ = nullptr;
+};
+
+// Tests of documents on real files: a fresh settings file and an empty test
+// folder for each test; the window (opened by Start, on an optional document
+// as the command line would) is closed dropping unsaved changes, and the
+// current folder, which the file commands move, is put back.
+class FileWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    DeleteSettingsFile();
+    folder = TestFolder();
+    char current[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, current);
+    startFolder = current;
+  }
+  void TearDown() override {
+    {
+      BoxScript discard({{IDNO, ""}});
+      if (window) CloseTestMainWindow(window);
+    }
+    SetCurrentDirectoryA(startFolder.c_str());
+  }
+  void Start(const char* documentPath = nullptr) { window = CreateTestMainWindow(documentPath); }
+  std::string File(const std::string& name) { return folder + "\\" + name; }
+
+  HWND window = nullptr;
+  std::string folder;
+  std::string startFolder;
 };
