@@ -84,6 +84,10 @@ TEST_F(DocumentCommands, OpensBothFormsAndSavesThemBackByteExact) {
   EXPECT_EQ(ReadBytes(File("sjis.txt")), "xy" + sjis);
   EXPECT_EQ(WindowTitle(window), "sjis.txt - Hakuzo");
   EXPECT_EQ(IsModified(), 0);
+  // Rebuilding the view for word wrap moves the text, it does not change it.
+  Command(window, ID_WORD_WRAP);
+  EXPECT_EQ(WindowTitle(window), "sjis.txt - Hakuzo");
+  EXPECT_EQ(IsModified(), 0);
 
   CopyText(Document.path, kPathCapacity, File("euc.txt").c_str());
   EXPECT_EQ(OpenDocument(window), 1);
