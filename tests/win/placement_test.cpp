@@ -7,6 +7,7 @@
 #include "harness.h"
 #include "window_fixture.h"
 #include "shell/main_window.h"
+#include "shell/startup.h"
 #include "shell/window_placement.h"
 
 namespace {
@@ -57,6 +58,12 @@ TEST_F(PlacementTest, ExitWritesOnlyWhatTheOptionsAsk) {
     ASSERT_NE(next, std::string::npos) << key << " in\n" << file;
     at = next;
   }
+  // Minimized at exit: the next start shows it minimized.
+  ShowWindow(main_, SW_MINIMIZE);
+  PumpMessages();
+  SaveWindowPlacement(main_);
+  EXPECT_EQ(IniValue("Window", "Last Open Mode"), "2");
+  EXPECT_EQ(ChooseShowMode(SW_SHOWNORMAL), SW_SHOWMINIMIZED);
   ShowWindow(main_, SW_RESTORE);
   PumpMessages();
 }
