@@ -5,17 +5,6 @@
 
 fail() { echo "FAIL: $*"; exit 1; }
 
-# Runs a check every tenth of a second until it holds, at most TENTHS times.
-poll() {
-  local tenths=$1 i
-  shift
-  for i in $(seq 1 "$tenths"); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 # A folder of its own with a copy of the exe, so the settings file is fresh.
 e2e_workspace() {
   exe=$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")
@@ -37,13 +26,14 @@ start_editor() {
 }
 
 # Waits until a window of that exact title exists; sets $window.
-titled() {
-  window=$(xdotool search --name "^$(printf '%s' "$1" | sed 's/[][\.*^$]/\\&/g')\$" 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ]
-}
 wait_title() {
-  poll 100 titled "$1" ||
-    fail "no window titled '$1' (titles: $(xdotool search --name . getwindowname %@ 2>/dev/null | tr '\n' '|'))"
+  local i
+  for i in $(seq 1 100); do
+    window=$(xdotool search --name "^$(printf '%s' "$1" | sed 's/[][\.*^$]/\\&/g')\$" 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && return 0
+    sleep 0.1
+  done
+  fail "no window titled '$1' (titles: $(xdotool search --name . getwindowname %@ 2>/dev/null | tr '\n' '|'))"
 }
 
 focus() { xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"; }
@@ -52,10 +42,13 @@ focus() { xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocu
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 typed() { xdotool type --delay 40 "$1"; sleep 0.3; }
 
-ended() { ! kill -0 "$pid" 2>/dev/null; }
 wait_exit() {
-  poll 100 ended || fail "the editor did not end"
-  wait "$pid" 2>/dev/null || true
+  local i
+  for i in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null; return 0; }
+    sleep 0.1
+  done
+  fail "the editor did not end"
 }
 
 # Compares a file's bytes with the expected bytes in another file.
@@ -94,10 +87,13 @@ ini_value() {
 
 # Waits until a key of the settings file holds the value (the editor writes
 # some keys only as it shuts down).
-ini_holds() { [ "$(ini_value "$1" "$2")" = "$3" ]; }
 wait_ini() {
-  poll 50 ini_holds "$1" "$2" "$3" ||
-    fail "[$1] $2 is '$(ini_value "$1" "$2")', not '$3'; the settings file: $(tr -d '\r' <"$ini" 2>/dev/null | tr '\n' '|')"
+  local i
+  for i in $(seq 1 50); do
+    [ "$(ini_value "$1" "$2")" = "$3" ] && return 0
+    sleep 0.1
+  done
+  fail "[$1] $2 is '$(ini_value "$1" "$2")', not '$3'; the settings file: $(tr -d '\r' <"$ini" 2>/dev/null | tr '\n' '|')"
 }
 
 # The main window's position and size as "x y width height".
@@ -108,10 +104,13 @@ geometry() {
 }
 
 # Waits until the main window has that geometry ("x y width height").
-geometry_is() { [ "$(geometry)" = "$1" ]; }
 wait_geometry() {
-  poll 30 geometry_is "$1" ||
-    fail "the window is at '$(geometry)', not '$1'"
+  local i
+  for i in $(seq 1 30); do
+    [ "$(geometry)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "the window is at '$(geometry)', not '$1'"
 }
 
 # Drags with the left button held, in steps, as a hand would: Wine runs its
@@ -149,8 +148,11 @@ settled_gap() {
 }
 
 # Waits until the gap below the view is that many rows.
-gap_is() { [ "$(bottom_gap)" = "$1" ]; }
 wait_gap() {
-  poll 30 gap_is "$1" ||
-    fail "$2: $(bottom_gap) rows below the view, not $1"
+  local i
+  for i in $(seq 1 30); do
+    [ "$(bottom_gap)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "$2: $(bottom_gap) rows below the view, not $1"
 }
