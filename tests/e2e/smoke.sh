@@ -17,14 +17,17 @@ $HAKUZO_WINE "$work/hakuzo.exe" &
 pid=$!
 window=
 for _ in $(seq 1 150); do
-  window=$(xdotool search --name '^Hakuzo$' 2>/dev/null | head -n 1 || true)
+  window=$(xdotool search --onlyvisible --name '^Hakuzo$' 2>/dev/null | head -n 1 || true)
   [ -n "$window" ] && break
   sleep 0.1
 done
 [ -n "$window" ] || { echo "FAIL: no window titled Hakuzo"; exit 1; }
 echo "window after $(( ($(date +%s%N) - started) / 1000000 )) ms"
 
-xdotool windowfocus --sync "$window" 2>/dev/null || true
+for _ in $(seq 1 50); do
+  xdotool windowfocus --sync "$window" 2>/dev/null && break
+  sleep 0.1
+done
 xdotool type --delay 20 'hello hakuzo'
 sleep 0.5
 title=$(xdotool getwindowname "$window")
@@ -40,7 +43,7 @@ grep -q '^Status Bar=1' "$ini" 2>/dev/null || { echo "FAIL: Status Bar=1 not in 
 xdotool key alt+F4
 prompt=
 for _ in $(seq 1 50); do
-  prompt=$(xdotool search --name '^Hakuzo$' 2>/dev/null | head -n 1 || true)
+  prompt=$(xdotool search --onlyvisible --name '^Hakuzo$' 2>/dev/null | head -n 1 || true)
   [ -n "$prompt" ] && break
   sleep 0.1
 done

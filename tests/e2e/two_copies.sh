@@ -35,15 +35,25 @@ check_ini() {
 
 value() { sed -n "s/^$1=\\(.*\\)\\r\\?\$/\\1/p" "$ini" | tr -d '\r'; }
 
-# Without a window manager both windows sit at 0,0 and a focus change alone
-# does not activate a Wine window: raise it and click into its text.
+# Without a window manager a focus change alone does not activate a Wine
+# window, and a window raised from outside may stay under the other: the two
+# copies sit side by side, and a click into the text activates one.
 bring() {
   window=$1
-  xdotool windowraise "$window"
-  sleep 0.2
-  xdotool mousemove --window "$window" 300 300 click 1
+  xdotool mousemove --window "$window" 100 150 click 1
   sleep 0.3
   focus
+  holds_focus "$window" || fail "window $window did not take the keyboard"
+}
+
+# Waits until the window holds the keyboard focus.
+holds_focus() {
+  local i
+  for i in $(seq 1 50); do
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 close_copy() {
@@ -57,16 +67,26 @@ close_copy() {
   fail "copy with window $1 did not end"
 }
 
-run_order() {
+# The settings file as a copy started now reads it, placing its window at x.
+settings_at() {
   printf '[Set]\r\nUse History=1\r\n[Window]\r\nSave Position=1\r\nSave Size=1\r\n' >"$ini"
+  printf 'Left=%s\r\nTop=0\r\nWidth=400\r\nHeight=300\r\n' "$1" >>"$ini"
+}
+
+run_order() {
+  settings_at 0
   start_editor "$(winpath "$work/a.txt")"
   pid_a=$pid
   wait_title "a.txt - Hakuzo"
   win_a=$window
+  settings_at 500
   start_editor "$(winpath "$work/b.txt")"
   pid_b=$pid
   wait_title "b.txt - Hakuzo"
   win_b=$window
+  # A copy takes the keyboard as it starts; clicks into A before that are
+  # undone by it.
+  holds_focus "$win_b" || fail "copy B did not take the keyboard as it started"
   # Copy A shows the status bar, copy B stops wrapping lines.
   bring "$win_a" && keys alt+o && keys s
   bring "$win_b" && keys alt+o && keys e
@@ -82,7 +102,7 @@ run_order() {
   check_ini "$1"
   [ "$(value 'Recent File0')" = "$(winpath "$work/$last")" ] ||
     fail "Recent File0 is '$(value 'Recent File0')' after closing $1"
-  [ "$(value 'Status Bar')" = 1 ] || fail "Status Bar lost after closing $1"
+  [ "$(value 'Status Bar')" = 1 ] || fail "Status Bar lost after closing $1: $(tr -d '\r' <"$ini" | tr '\n' '|')"
   [ "$(value 'Term Right')" = 0 ] || fail "Term Right lost after closing $1"
   echo "two_copies: closing $1 leaves a valid settings file"
 }

@@ -82,10 +82,11 @@ ini_value() {
 
 status_bar_is() { [ "$(ini_value "$ini" Set "Status Bar")" = "$1" ]; }
 
-# The main window of our own process; other Wine windows may share the display.
+# The main window of our own process; other Wine windows may share the
+# display. Only a mapped window can take the keyboard.
 window=
 found_window() {
-  window=$(xdotool search --pid "$app_pid" --name '^euc\.txt - Hakuzo$' 2>/dev/null | head -n 1)
+  window=$(xdotool search --onlyvisible --pid "$app_pid" --name '^euc\.txt - Hakuzo$' 2>/dev/null | head -n 1)
   [ -n "$window" ]
 }
 
@@ -96,7 +97,12 @@ visible_windows() {
 more_windows_than() { [ "$(visible_windows)" -gt "$1" ]; }
 
 focus() {
-  xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window" 2>/dev/null
+  local i
+  for i in $(seq 1 50); do
+    xdotool windowfocus --sync "$window" 2>/dev/null && return 0
+    sleep 0.2
+  done
+  return 1
 }
 
 # --- Prefix and display ------------------------------------------------------------

@@ -25,18 +25,28 @@ start_editor() {
   pid=$!
 }
 
-# Waits until a window of that exact title exists; sets $window.
+# Waits until a window of that exact title is on the screen; sets $window.
+# Only mapped windows count: Wine names a window before it maps it, and
+# focusing an unmapped window fails.
 wait_title() {
   local i
   for i in $(seq 1 100); do
-    window=$(xdotool search --name "^$(printf '%s' "$1" | sed 's/[][\.*^$]/\\&/g')\$" 2>/dev/null | head -n 1 || true)
+    window=$(xdotool search --onlyvisible --name "^$(printf '%s' "$1" | sed 's/[][\.*^$]/\\&/g')\$" 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && return 0
     sleep 0.1
   done
   fail "no window titled '$1' (titles: $(xdotool search --name . getwindowname %@ 2>/dev/null | tr '\n' '|'))"
 }
 
-focus() { xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"; }
+# Gives $window the keyboard; retries while Wine is still mapping it.
+focus() {
+  local i
+  for i in $(seq 1 50); do
+    xdotool windowfocus --sync "$window" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  fail "could not focus window $window ($(xdotool getwindowname "$window" 2>/dev/null))"
+}
 
 # Sends keys to the focused window and gives Wine time to handle them.
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
