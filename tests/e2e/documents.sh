@@ -39,7 +39,7 @@ focus
 typed 'saved as'
 keys alt+f
 keys a
-sleep 1
+wait_dialog "文書の保存"
 typed "$(winpath "$work/copy")"
 keys Return
 wait_title "copy.txt - Hakuzo"

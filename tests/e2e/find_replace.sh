@@ -12,22 +12,22 @@ wait_title "find.txt - Hakuzo"
 focus
 
 keys ctrl+f
-wait_title "文字列の検索"
+wait_dialog "文字列の検索"
 typed abc
 keys Return
 wait_title "find.txt - Hakuzo"
 keys F3 F3 shift+F3   # 0-3, 4-7, 8-11, back to 4-7
 
 keys ctrl+r
-wait_title "文字列の置換"
+wait_dialog "文字列の置換"
 keys Tab             # from the search box, already "abc", to the replacement
 typed XYZ
 keys Return          # finds 8-11 after the selection and asks
-wait_title "Hakuzo"
+wait_dialog "Hakuzo"
 keys Return          # Yes
 wait_title "find.txt - Hakuzo *"
 keys F4              # wraps to 0-3 and asks again
-wait_title "Hakuzo"
+wait_dialog "Hakuzo"
 keys Return
 wait_title "find.txt - Hakuzo *"
 keys ctrl+s

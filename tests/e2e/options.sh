@@ -29,7 +29,7 @@ unwrapped=$(settled_gap)
 [ "$unwrapped" -gt $((with_bar + 10)) ] || fail "no horizontal scroll bar without word wrap: $unwrapped rows, $with_bar with wrap"
 
 keys alt+o c f
-wait_title "フォントの指定"
+wait_dialog "フォントの指定"
 typed 'Noto Sans Mono CJK JP'
 keys Tab Tab # the size box
 typed 20
@@ -65,7 +65,7 @@ wait_gap "$unwrapped" "after the restart, status bar and unwrapped view"
 # again over the marks put into the file after the start.
 LC_ALL=C sed -i 's/^Face Name=.*/Face Name=mark/; s/^Height=-27/Height=-1/' "$ini"
 keys alt+o c f
-wait_title "フォントの指定"
+wait_dialog "フォントの指定"
 keys Return
 wait_title "long.txt - Hakuzo"
 wait_ini Font "Face Name" "Noto Sans Mono CJK JP"

@@ -43,17 +43,7 @@ bring() {
   xdotool mousemove --window "$window" 100 150 click 1
   sleep 0.3
   focus
-  holds_focus "$window" || fail "window $window did not take the keyboard"
-}
-
-# Waits until the window holds the keyboard focus.
-holds_focus() {
-  local i
-  for i in $(seq 1 50); do
-    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  return 1
+  wait_keyboard
 }
 
 close_copy() {
@@ -86,7 +76,7 @@ run_order() {
   win_b=$window
   # A copy takes the keyboard as it starts; clicks into A before that are
   # undone by it.
-  holds_focus "$win_b" || fail "copy B did not take the keyboard as it started"
+  wait_keyboard
   # Copy A shows the status bar, copy B stops wrapping lines.
   bring "$win_a" && keys alt+o && keys s
   bring "$win_b" && keys alt+o && keys e

@@ -48,6 +48,24 @@ focus() {
   fail "could not focus window $window ($(xdotool getwindowname "$window" 2>/dev/null))"
 }
 
+# Waits until $window holds the keyboard: a copy that has just started takes
+# it a moment after its window is mapped, from whatever window had it.
+wait_keyboard() {
+  local i
+  for i in $(seq 1 50); do
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && return 0
+    sleep 0.1
+  done
+  fail "window $window ($(xdotool getwindowname "$window" 2>/dev/null)) did not take the keyboard"
+}
+
+# Waits for a box or dialog of that title and gives it the keyboard: keys sent
+# as soon as it is mapped may still go to the window below it.
+wait_dialog() {
+  wait_title "$1"
+  focus
+}
+
 # Sends keys to the focused window and gives Wine time to handle them.
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 typed() { xdotool type --delay 40 "$1"; sleep 0.3; }
