@@ -66,7 +66,7 @@ head -c 60000 /dev/zero | tr '\0' 'x' >"$work/big.txt"
 printf '[Relay]\r\nRelay Process=1\r\nNo Inquire=1\r\nProcess Name=%s\r\n' "$(winpath "$work/editor.exe")" >>"$ini"
 start_editor "$(winpath "$work/big.txt")"
 wait_exit
-for _ in $(seq 1 50); do [ -s "$work/command-line.txt" ] && break; sleep 0.1; done
+poll 50 test -s "$work/command-line.txt" || true
 grep -qF "\"$(winpath "$work/big.txt")\"" "$work/command-line.txt" ||
   fail "the external editor got: $(cat "$work/command-line.txt" 2>/dev/null)"
 echo "documents: a too-large file was handed over and the editor ended"

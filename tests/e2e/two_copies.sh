@@ -49,12 +49,8 @@ bring() {
 close_copy() {
   bring "$1"
   keys alt+F4
-  local i
-  for i in $(seq 1 100); do
-    kill -0 "$2" 2>/dev/null || { wait "$2" 2>/dev/null || true; return 0; }
-    sleep 0.1
-  done
-  fail "copy with window $1 did not end"
+  pid=$2
+  wait_exit
 }
 
 # The settings file as a copy started now reads it, placing its window at x.

@@ -25,38 +25,42 @@ start_editor() {
   pid=$!
 }
 
-# Waits until a window of that exact title is on the screen; sets $window.
-# Only mapped windows count: Wine names a window before it maps it, and
-# focusing an unmapped window fails.
-wait_title() {
-  local i
-  for i in $(seq 1 100); do
-    window=$(xdotool search --onlyvisible --name "^$(printf '%s' "$1" | sed 's/[][\.*^$]/\\&/g')\$" 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && return 0
+# Runs a check every tenth of a second until it holds, at most that many
+# times; every wait below is one of these.
+poll() {
+  local tries=$1 i
+  shift
+  for i in $(seq 1 "$tries"); do
+    "$@" && return 0
     sleep 0.1
   done
-  fail "no window titled '$1' (titles: $(xdotool search --name . getwindowname %@ 2>/dev/null | tr '\n' '|'))"
+  return 1
+}
+
+# Sets $window to a mapped window of that exact title. Only mapped windows
+# count: Wine names a window before it maps it, and focusing an unmapped
+# window fails.
+titled() {
+  window=$(xdotool search --onlyvisible --name "^$(printf '%s' "$1" | sed 's/[][\.*^$]/\\&/g')\$" 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ]
+}
+
+wait_title() {
+  poll 100 titled "$1" ||
+    fail "no window titled '$1' (titles: $(xdotool search --name . getwindowname %@ 2>/dev/null | tr '\n' '|'))"
 }
 
 # Gives $window the keyboard; retries while Wine is still mapping it.
+focused() { xdotool windowfocus --sync "$window" 2>/dev/null; }
 focus() {
-  local i
-  for i in $(seq 1 50); do
-    xdotool windowfocus --sync "$window" 2>/dev/null && return 0
-    sleep 0.1
-  done
-  fail "could not focus window $window ($(xdotool getwindowname "$window" 2>/dev/null))"
+  poll 50 focused || fail "could not focus window $window ($(xdotool getwindowname "$window" 2>/dev/null))"
 }
 
 # Waits until $window holds the keyboard: a copy that has just started takes
 # it a moment after its window is mapped, from whatever window had it.
+has_keyboard() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]; }
 wait_keyboard() {
-  local i
-  for i in $(seq 1 50); do
-    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && return 0
-    sleep 0.1
-  done
-  fail "window $window ($(xdotool getwindowname "$window" 2>/dev/null)) did not take the keyboard"
+  poll 50 has_keyboard || fail "window $window ($(xdotool getwindowname "$window" 2>/dev/null)) did not take the keyboard"
 }
 
 # Waits for a box or dialog of that title and gives it the keyboard: keys sent
@@ -70,13 +74,10 @@ wait_dialog() {
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 typed() { xdotool type --delay 40 "$1"; sleep 0.3; }
 
+ended() { ! kill -0 "$pid" 2>/dev/null; }
 wait_exit() {
-  local i
-  for i in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null; return 0; }
-    sleep 0.1
-  done
-  fail "the editor did not end"
+  poll 100 ended || fail "the editor did not end"
+  wait "$pid" 2>/dev/null || true
 }
 
 # Compares a file's bytes with the expected bytes in another file.
@@ -115,13 +116,10 @@ ini_value() {
 
 # Waits until a key of the settings file holds the value (the editor writes
 # some keys only as it shuts down).
+ini_is() { [ "$(ini_value "$1" "$2")" = "$3" ]; }
 wait_ini() {
-  local i
-  for i in $(seq 1 50); do
-    [ "$(ini_value "$1" "$2")" = "$3" ] && return 0
-    sleep 0.1
-  done
-  fail "[$1] $2 is '$(ini_value "$1" "$2")', not '$3'; the settings file: $(tr -d '\r' <"$ini" 2>/dev/null | tr '\n' '|')"
+  poll 50 ini_is "$@" ||
+    fail "[$1] $2 is '$(ini_value "$1" "$2")', not '$3'; the settings file: $(tr -d '\r' <"$ini" 2>/dev/null | tr '\n' '|')"
 }
 
 # The main window's position and size as "x y width height".
@@ -132,13 +130,9 @@ geometry() {
 }
 
 # Waits until the main window has that geometry ("x y width height").
+at_geometry() { [ "$(geometry)" = "$1" ]; }
 wait_geometry() {
-  local i
-  for i in $(seq 1 30); do
-    [ "$(geometry)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "the window is at '$(geometry)', not '$1'"
+  poll 30 at_geometry "$1" || fail "the window is at '$(geometry)', not '$1'"
 }
 
 # Drags with the left button held, in steps, as a hand would: Wine runs its
@@ -176,11 +170,7 @@ settled_gap() {
 }
 
 # Waits until the gap below the view is that many rows.
+gap_is() { [ "$(bottom_gap)" = "$1" ]; }
 wait_gap() {
-  local i
-  for i in $(seq 1 30); do
-    [ "$(bottom_gap)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "$2: $(bottom_gap) rows below the view, not $1"
+  poll 30 gap_is "$1" || fail "$2: $(bottom_gap) rows below the view, not $1"
 }
