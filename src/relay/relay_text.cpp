@@ -36,20 +36,8 @@ void ProgramFileName(char* shown, int capacity, const char* processName) {
 int ComposeTooLargeNotice(char* notice, int capacity, const char* path, unsigned long long size) {
   char name[kRelayShownNameMax + 1];
   ShortenName(name, sizeof name, FileNamePart(path));
-  // The size of a file of 4 GiB and more does not fit an int: the digits are
-  // made here and passed as text.
-  unsigned long long kilobytes = size / 1024;
-  char reversed[24];
-  int count = 0;
-  do {
-    reversed[count++] = static_cast<char>('0' + kilobytes % 10);
-    kilobytes /= 10;
-  } while (kilobytes);
-  char digits[24];
-  for (int i = 0; i < count; ++i) digits[i] = reversed[count - 1 - i];
-  digits[count] = 0;
-  return FormatText(notice, capacity, "この文書は Hakuzo で開くには大きすぎます\n%s : %skB", name,
-                    digits);
+  return FormatText(notice, capacity, "この文書は Hakuzo で開くには大きすぎます\n%s : %llukB", name,
+                    size / 1024);
 }
 
 int AppendRelayQuestion(char* text, int capacity, const char* processName) {

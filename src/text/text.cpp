@@ -97,6 +97,10 @@ int FormatText(char* destination, int capacity, const char* format, ...) {
                        pad);
     } else if (*f == 'u') {
       room = PutNumber(destination, capacity, &length, va_arg(args, unsigned int), false, width, pad);
+    } else if (f[0] == 'l' && f[1] == 'l' && f[2] == 'u') {
+      f += 2;
+      room = PutNumber(destination, capacity, &length, va_arg(args, unsigned long long), false,
+                       width, pad);
     } else if (*f == 's') {
       const char* text = va_arg(args, const char*);
       room = PutText(destination, capacity, &length, text ? text : "");

@@ -14,6 +14,7 @@ int TextLength(const char* text);
 int CopyText(char* destination, int capacity, const char* source);
 int AppendText(char* destination, int capacity, const char* source);
 
-// A small printf: "%d", "%0Nd"/"%Nd" (int), "%u" (unsigned), "%s" and "%%".
+// A small printf: "%d", "%0Nd"/"%Nd" (int), "%u" (unsigned), "%llu"
+// (unsigned long long), "%s" and "%%".
 // Output longer than capacity - 1 bytes is cut. Returns the length written.
 int FormatText(char* destination, int capacity, const char* format, ...);
