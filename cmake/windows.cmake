@@ -63,7 +63,6 @@ endif()
 # The release exe itself, run under 32-bit Wine through qemu's user-mode
 # emulation where the machine allows it (slow: one start takes about a minute).
 if(HAKUZO_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL i686 AND EXISTS ${CMAKE_SOURCE_DIR}/tests/release/release_smoke.sh)
-  enable_testing()
   add_test(NAME release_smoke COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/release_smoke.sh $<TARGET_FILE:hakuzo>)
   set_tests_properties(release_smoke PROPERTIES TIMEOUT 900 SKIP_RETURN_CODE 77 RESOURCE_LOCK win32_prefix)
   # The in-process suite as 32-bit code, in the same prefix: about 15 s where

@@ -63,7 +63,7 @@ void PresentDocument(HWND mainWindow) {
 }
 
 int RefuseTextTooLargeToSave(HWND mainWindow) {
-  if (GetWindowTextLengthA(EditView.view) < BufferCapacity) return 0;
+  if (GetEditText(nullptr, 0) < BufferCapacity) return 0;
   ShowMessage(mainWindow, kTooLargeToSave, MB_ICONWARNING);
   return 1;
 }
@@ -118,11 +118,8 @@ int OpenDocument(HWND mainWindow) {
 int SaveCommand(HWND mainWindow) {
   if (RefuseTextTooLargeToSave(mainWindow)) return 0;
   if (!Document.path[0]) return SaveAsCommand(mainWindow);
-  int length = GetEditText(Document.TextBuffer, BufferCapacity + 1);
-  if (length >= BufferCapacity) {
-    ShowMessage(mainWindow, kTooLargeToSave, MB_ICONWARNING);
-    return 0;
-  }
+  // The text fits: the refusal above has measured it.
+  GetEditText(Document.TextBuffer, BufferCapacity + 1);
   if (!SaveDocument()) {
     ShowMessage(mainWindow, kSaveFailed, MB_ICONWARNING);
     return 0;

@@ -21,12 +21,12 @@ constexpr int kFileNameCapacity = kMaxPathLength + 1;
 
 // The name of the file to save as, with the case it has on disk.
 void InitialSaveName(const char* path, char* fileName) {
-  if (path[0]) CopyText(fileName, kFileNameCapacity, FileNamePart(path));
+  CopyText(fileName, kFileNameCapacity, FileNamePart(path));
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA(fileName, &found);
   if (search == INVALID_HANDLE_VALUE) return;
   FindClose(search);
-  if (TextLength(found.cFileName) < kFileNameCapacity) CopyText(fileName, kFileNameCapacity, found.cFileName);
+  CopyText(fileName, kFileNameCapacity, found.cFileName);
 }
 
 }  // namespace

@@ -19,12 +19,8 @@ void LowerAscii(char* text) {
   }
 }
 
-bool EqualsIgnoringAsciiCase(const char* a, const char* b) {
-  for (; *a && *b; ++a, ++b) {
-    char x = (*a >= 'A' && *a <= 'Z') ? static_cast<char>(*a - 'A' + 'a') : *a;
-    char y = (*b >= 'A' && *b <= 'Z') ? static_cast<char>(*b - 'A' + 'a') : *b;
-    if (x != y) return false;
-  }
+bool SameText(const char* a, const char* b) {
+  while (*a && *a == *b) ++a, ++b;
   return *a == *b;
 }
 
@@ -65,7 +61,7 @@ void PrepareFileDialog(const char* documentPath, FileDialogSetup* setup) {
   }
   CopyText(setup->extension, kExtensionCapacity, extension);
   LowerAscii(setup->extension);
-  if (EqualsIgnoringAsciiCase(setup->extension, "txt")) return;
+  if (SameText(setup->extension, "txt")) return;
   if (BuildCustomFilter(setup->customFilter, setup->extension)) {
     setup->filterIndex = kFilterCustom;
   } else {

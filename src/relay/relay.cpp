@@ -13,6 +13,8 @@ RelaySettings Relay;
 
 namespace {
 
+constexpr const char* kRelayFailed = "ファイルの受け渡しに失敗しました";
+
 // The editor runs on its own: own console, own process group, default error mode.
 constexpr DWORD kEditorCreationFlags =
     CREATE_DEFAULT_ERROR_MODE | CREATE_NEW_PROCESS_GROUP | CREATE_NEW_CONSOLE;
@@ -52,10 +54,9 @@ void AcceptDialog(HWND dialog) {
   Relay.RelayProcess = IsChecked(dialog, IDC_RELAY_PROCESS);
   Relay.NoInquire = IsChecked(dialog, IDC_RELAY_NO_INQUIRE);
   GetDlgItemTextA(dialog, IDC_RELAY_PROCESS_NAME, Relay.ProcessName, sizeof Relay.ProcessName);
-  Relay.ProcessName[sizeof Relay.ProcessName - 1] = 0;
   WriteSetting(kRelayProcess, Relay.RelayProcess);
   WriteSetting(kNoInquire, Relay.NoInquire);
-  WriteSettingText(kProcessName.section, kProcessName.name, Relay.ProcessName);
+  WriteSettingText(kProcessName, Relay.ProcessName);
 }
 
 // An unquoted program path with blanks would be split by CreateProcessA and
@@ -79,11 +80,12 @@ void LoadRelaySettings() {
 INT_PTR CALLBACK RelayDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_INITDIALOG) {
     SetFocus(dialog);
-    SendDlgItemMessageA(dialog, IDC_RELAY_PROCESS_NAME, EM_LIMITTEXT, 255, 0);
+    SendDlgItemMessageA(dialog, IDC_RELAY_PROCESS_NAME, EM_LIMITTEXT, sizeof Relay.ProcessName - 1,
+                        0);
     CheckDlgButton(dialog, IDC_RELAY_PROCESS, Relay.RelayProcess ? BST_CHECKED : BST_UNCHECKED);
     SetDlgItemTextA(dialog, IDC_RELAY_PROCESS_NAME, Relay.ProcessName);
     CheckDlgButton(dialog, IDC_RELAY_NO_INQUIRE, Relay.NoInquire ? BST_CHECKED : BST_UNCHECKED);
-    SendMessageA(dialog, WM_COMMAND, IDC_RELAY_PROCESS, 0);
+    ApplyEnableRule(dialog);
     return FALSE;
   }
   if (message != WM_COMMAND) return FALSE;
@@ -118,9 +120,17 @@ int OfferRelay(HWND mainWindow, const char* path, unsigned long long size) {
     AppendRelayQuestion(text, sizeof text, Relay.ProcessName);
     if (ShowMessage(mainWindow, text, MB_YESNO | MB_ICONQUESTION) == IDNO) return 0;
   }
+  return HandOverDocument(mainWindow, path);
+}
+
+int HandOverDocument(HWND mainWindow, const char* path) {
   if (LaunchExternalEditor(mainWindow, path)) return 1;
   ShowMessage(mainWindow, kRelayFailed, MB_ICONERROR);
   return 0;
+}
+
+void ShowRelaySettings(HWND owner) {
+  DialogBoxParamA(AppInstance(), MAKEINTRESOURCEA(IDD_RELAY), owner, RelayDialogProc, 0);
 }
 
 int LaunchExternalEditor(HWND, const char* path) {

@@ -12,13 +12,13 @@ struct RelaySettings {
 
 extern RelaySettings Relay;
 
-// Shown when the editor could not be started, here and by hand-over-now.
-inline constexpr const char* kRelayFailed = "ファイルの受け渡しに失敗しました";
-
 // Fills Relay from section [Relay] of the settings file.
 void LoadRelaySettings();
 
 INT_PTR CALLBACK RelayDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Dialog 110: the hand-over switches and the editor's program.
+void ShowRelaySettings(HWND owner);
 
 // Tells the user that the document at path (size bytes) is too large and,
 // when the hand-over is on, asks (unless NoInquire) and starts the editor.
@@ -27,3 +27,7 @@ int OfferRelay(HWND mainWindow, const char* path, unsigned long long size);
 
 // Starts the external editor on path; 1 when its process was created.
 int LaunchExternalEditor(HWND mainWindow, const char* path);
+
+// Starts the external editor on path, telling the user when it could not be
+// started; 1 when it was.
+int HandOverDocument(HWND mainWindow, const char* path);

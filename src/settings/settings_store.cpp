@@ -52,6 +52,10 @@ void WriteSettingText(const char* section, const char* name, const char* text) {
   WritePrivateProfileStringA(section, name, text, Settings.path);
 }
 
+void WriteSettingText(const SettingKey& key, const char* text) {
+  WriteSettingText(key.section, key.name, text);
+}
+
 void DeleteSettingSection(const char* section) {
   WritePrivateProfileStringA(section, nullptr, nullptr, Settings.path);
 }

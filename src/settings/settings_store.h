@@ -25,4 +25,5 @@ void WriteSetting(const SettingKey& key, int value);
 int ReadSettingText(const SettingKey& key, char* buffer, int capacity);
 int ReadSettingText(const char* section, const char* name, char* buffer, int capacity);
 void WriteSettingText(const char* section, const char* name, const char* text);
+void WriteSettingText(const SettingKey& key, const char* text);
 void DeleteSettingSection(const char* section);

@@ -78,7 +78,7 @@ void ReplacePreviousCommand(HWND window) {
   ReplacePrevious(window, 0);
 }
 void RelaySettingsCommand(HWND window) {
-  DialogBoxParamA(AppInstance(), MAKEINTRESOURCEA(IDD_RELAY), window, RelayDialogProc, 0);
+  ShowRelaySettings(window);
 }
 void EucModeCommand(HWND window) {
   ToggleDocumentMode(window, &Document.eucMode, ID_EUC_MODE);
@@ -110,11 +110,7 @@ void SelectAllCommand(HWND) {
 // this run's placement and recent list are not saved on this way out.
 void RelayNowCommand(HWND window) {
   if (!ConfirmDiscard(window)) return;
-  if (LaunchExternalEditor(window, Document.path)) {
-    PostQuitMessage(0);
-    return;
-  }
-  ShowMessage(window, kRelayFailed, MB_ICONERROR);
+  if (HandOverDocument(window, Document.path)) PostQuitMessage(0);
 }
 void StatusBarCommand(HWND window) {
   ToggleStatusBar(window);

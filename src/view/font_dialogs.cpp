@@ -35,7 +35,7 @@ HFONT ChooseEditFont(HWND owner) {
   WriteSetting(kFontWeight, font.lfWeight);
   WriteSetting(kFontItalic, font.lfItalic);
   WriteSetting(kFontCharSet, font.lfCharSet);
-  WriteSettingText(kFaceName.section, kFaceName.name, font.lfFaceName);
+  WriteSettingText(kFaceName, font.lfFaceName);
   return Appearance.font;
 }
 
