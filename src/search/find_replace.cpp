@@ -158,24 +158,30 @@ INT_PTR CALLBACK ReplaceDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
   return RunSearchDialog(dialog, message, wParam, true);
 }
 
-int FindNext(HWND owner, int dialog) {
+namespace {
+
+// Forward from the selection's end, or backward from its start.
+int Find(HWND owner, int dialog, bool backward) {
   if ((dialog || !SearchString[0]) && !AskStrings(owner, IDD_FIND, FindDialogProc)) return 0;
   Fetched text = FetchViewText();
   int start, end;
   GetSelection(text, &start, &end);
-  return SelectFound(owner, text,
-                     FindNextWrapped(Document.ScratchBuffer, text.length, SearchString,
-                                     TextLength(SearchString), end));
+  const char* searched = Document.ScratchBuffer;
+  int patternLength = TextLength(SearchString);
+  return SelectFound(
+      owner, text,
+      backward ? FindPreviousWrapped(searched, text.length, SearchString, patternLength, start)
+               : FindNextWrapped(searched, text.length, SearchString, patternLength, end));
+}
+
+}  // namespace
+
+int FindNext(HWND owner, int dialog) {
+  return Find(owner, dialog, false);
 }
 
 int FindPrevious(HWND owner, int dialog) {
-  if ((dialog || !SearchString[0]) && !AskStrings(owner, IDD_FIND, FindDialogProc)) return 0;
-  Fetched text = FetchViewText();
-  int start, end;
-  GetSelection(text, &start, &end);
-  return SelectFound(owner, text,
-                     FindPreviousWrapped(Document.ScratchBuffer, text.length, SearchString,
-                                         TextLength(SearchString), start));
+  return Find(owner, dialog, true);
 }
 
 int ReplaceNext(HWND owner, int dialog) {

@@ -26,9 +26,8 @@ HFONT ChooseEditFont(HWND owner) {
   dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
   if (!ChooseFontA(&dialog)) return nullptr;
 
-  DeleteObject(Appearance.font);
+  ApplyLogFont();
   const LOGFONTA& font = Appearance.logFont;
-  Appearance.font = CreateFontIndirectA(&font);
   // Every key is written, changed or not, so the file always holds one font.
   WriteSetting(kFontHeight, font.lfHeight);
   WriteSetting(kFontWidth, font.lfWidth);
@@ -62,9 +61,7 @@ void TextColorCommand(HWND mainWindow) {
 }
 
 void BackColorCommand(HWND mainWindow) {
-  Appearance.backColor = PickColor(mainWindow, Appearance.backColor);
-  DeleteObject(Appearance.backBrush);
-  Appearance.backBrush = CreateSolidBrush(Appearance.backColor);
+  SetBackColor(PickColor(mainWindow, Appearance.backColor));
   WriteSetting(kBackColor, static_cast<int>(Appearance.backColor));
   RepaintView(mainWindow);
 }

@@ -7,8 +7,19 @@ ViewAppearance Appearance;
 
 void LoadViewColors() {
   Appearance.textColor = static_cast<COLORREF>(ReadSettingInt(kTextColor));
-  Appearance.backColor = static_cast<COLORREF>(ReadSettingInt(kBackColor));
-  Appearance.backBrush = CreateSolidBrush(Appearance.backColor);
+  SetBackColor(static_cast<COLORREF>(ReadSettingInt(kBackColor)));
+}
+
+void SetBackColor(COLORREF color) {
+  Appearance.backColor = color;
+  DeleteObject(Appearance.backBrush);
+  Appearance.backBrush = CreateSolidBrush(color);
+}
+
+HFONT ApplyLogFont() {
+  DeleteEditFont();
+  Appearance.font = CreateFontIndirectA(&Appearance.logFont);
+  return Appearance.font;
 }
 
 HFONT LoadEditFont() {
@@ -25,8 +36,7 @@ HFONT LoadEditFont() {
   // Byte-wide fields: a stored value above 255 keeps its low byte.
   font.lfCharSet = static_cast<BYTE>(ReadSettingInt(kFontCharSet) & 0xFF);
   font.lfItalic = static_cast<BYTE>(ReadSettingInt(kFontItalic) & 0xFF);
-  Appearance.font = CreateFontIndirectA(&font);
-  return Appearance.font;
+  return ApplyLogFont();
 }
 
 HFONT CurrentFont() {

@@ -15,6 +15,10 @@ extern ViewAppearance Appearance;
 
 void LoadViewColors();
 HFONT LoadEditFont();
+// Replaces the view's font by one made from Appearance.logFont.
+HFONT ApplyLogFont();
+// The background colour and the brush painted with it.
+void SetBackColor(COLORREF color);
 HFONT CurrentFont();
 void DeleteEditFont();
 HBRUSH AnswerCtlColorEdit(HDC deviceContext);
