@@ -6,18 +6,12 @@
 
 #include "codec/codec.h"
 #include "fuzz_support.h"
+#include "references.h"
 
 namespace {
 
 bool IsEuc(unsigned char c) {
   return c >= 0xA1 && c <= 0xFE;
-}
-
-// JIS row/cell bytes (0x21-0x7E) to Shift_JIS, the textbook way.
-unsigned JisToSjisReference(unsigned j1, unsigned j2) {
-  unsigned s1 = ((j1 + 1) >> 1) + (j1 <= 0x5E ? 0x70 : 0xB0);
-  unsigned s2 = (j1 & 1) ? j2 + (j2 >= 0x60 ? 0x20 : 0x1F) : j2 + 0x7E;
-  return (s1 << 8) | s2;
 }
 
 std::string EucToSjisReference(const std::string& euc) {
@@ -34,33 +28,6 @@ std::string EucToSjisReference(const std::string& euc) {
       out.push_back(static_cast<char>(a));
       i += 1;
     }
-  }
-  return out;
-}
-
-std::string ToCrLfReference(const std::string& text) {
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r') {
-      out += "\r\n";
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else if (text[i] == '\n') {
-      out += "\r\n";
-    } else {
-      out.push_back(text[i]);
-    }
-  }
-  return out;
-}
-
-std::string FromCrLfReference(const std::string& text) {
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r') {
-      if (i + 1 == text.size()) break;
-      ++i;
-    }
-    out.push_back(text[i]);
   }
   return out;
 }

@@ -9,31 +9,9 @@
 #include "codec/codec.h"
 #include "document/document_state.h"
 #include "fuzz_support.h"
+#include "references.h"
 
 namespace {
-
-std::string ToCrLfReference(const std::string& text) {
-  std::vector<char> out(text.size() * 2);
-  size_t n = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' || text[i] == '\n') {
-      out[n++] = '\r';
-      out[n++] = '\n';
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      out[n++] = text[i];
-    }
-  }
-  return std::string(out.data(), n);
-}
-
-size_t FromCrLfLength(const std::string& text) {
-  size_t length = 0;
-  for (size_t i = 0; i < text.size(); ++i, ++length) {
-    if (text[i] == '\r' && ++i == text.size()) break;
-  }
-  return length;
-}
 
 // How long the text is to be: 0 takes the units once (63 inputs in 64, which
 // keeps the runs fast: a text near the limits costs a hundred small ones);
@@ -153,9 +131,7 @@ void CheckRoundTrip(FuzzBytes& in) {
       const unsigned cell = 0x21 + in.Byte() % 94;
       unsigned code = ((row | 0x80) << 8) | (cell | 0x80);
       if (!euc) {
-        const unsigned s1 = ((row + 1) >> 1) + (row <= 0x5E ? 0x70 : 0xB0);
-        const unsigned s2 = (row & 1) ? cell + (cell >= 0x60 ? 0x20 : 0x1F) : cell + 0x7E;
-        code = (s1 << 8) | s2;
+        code = JisToSjisReference(row, cell);
       }
       units.push_back(std::string{static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)});
     }
@@ -192,7 +168,7 @@ void CheckArbitrarySave(FuzzBytes& in) {
   }
   FUZZ_CHECK(saved == 1);
   const size_t length = std::strlen(Document.TextBuffer);
-  FUZZ_CHECK(length == (lfMode ? FromCrLfLength(text) : text.size()));
+  FUZZ_CHECK(length == (lfMode ? FromCrLfReference(text).size() : text.size()));
   if (!eucMode && !lfMode) FUZZ_CHECK(std::string(Document.TextBuffer) == text);
 }
 
