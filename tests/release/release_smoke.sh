@@ -111,13 +111,11 @@ focus() {
 
 hakuzo_start_display || fail "no display"
 
-# Made once per build folder.
-if [ ! -f "$WINEPREFIX/.hakuzo-ready" ]; then
-  t=$(now)
-  echo "release smoke: making the prefix $WINEPREFIX (once)"
-  hakuzo_make_prefix
-  echo "release smoke: prefix made in $(($(now) - t)) s"
-fi
+# Made once per build folder; the call also brings an older prefix up to date.
+t=$(now)
+[ -f "$WINEPREFIX/.hakuzo-ready" ] || echo "release smoke: making the prefix $WINEPREFIX (once)"
+hakuzo_make_prefix
+echo "release smoke: prefix ready in $(($(now) - t)) s"
 
 rm -rf "$work"
 mkdir -p "$work"

@@ -39,10 +39,8 @@ trap 'echo "win_tests_i686: interrupted"; exit 1' INT TERM
 # A run that was killed (ctest's timeout) may have left processes behind.
 [ -n "$(hakuzo_prefix_pids)" ] && hakuzo_stop_prefix
 hakuzo_start_display || { echo "win_tests_i686: no display"; exit 1; }
-if [ ! -f "$WINEPREFIX/.hakuzo-ready" ]; then
-  echo "win_tests_i686: making the prefix $WINEPREFIX (once)"
-  hakuzo_make_prefix
-fi
+[ -f "$WINEPREFIX/.hakuzo-ready" ] || echo "win_tests_i686: making the prefix $WINEPREFIX (once)"
+hakuzo_make_prefix
 
 started=$(date +%s)
 # In a session of its own: a Wine process that fails early may signal its
