@@ -23,6 +23,15 @@ TEST(CommandLine, SkipsTheProgramNameAndBlanks) {
   // Bytes from 0x80 up belong to names, in the program name and the argument.
   EXPECT_STREQ(SkipProgramName("\x95\x5c.exe \x95\x5c.txt"), "\x95\x5c.txt");
   EXPECT_STREQ(SkipProgramName("h.exe \x95\x5c.txt"), "\x95\x5c.txt");
+  // Empty, quote-only and very long command lines.
+  EXPECT_STREQ(SkipProgramName(""), "");
+  EXPECT_STREQ(SkipProgramName("\""), "");
+  EXPECT_STREQ(SkipProgramName("\"\""), "");
+  EXPECT_STREQ(SkipProgramName("\"\"   \""), "\"");
+  const std::string program = "\"C:\\Program Files\\hakuzo.exe\"  ";
+  const std::string longArgument = "C:\\" + std::string(1997, 'a');
+  ASSERT_EQ(longArgument.size(), 2000u);
+  EXPECT_EQ(std::string(SkipProgramName((program + longArgument).c_str())), longArgument);
 }
 
 TEST(CommandLine, QuotedAndUnquotedPathsAgree) {
@@ -48,4 +57,8 @@ TEST(CommandLine, OddArgumentsStayInsideTheirBuffer) {
   EXPECT_EQ(Trim("\\\\server\\x.txt", &absolute), "\\\\server\\x.txt");
   EXPECT_EQ(absolute, 1);
   EXPECT_EQ(Trim("x "), "x ");
+  EXPECT_EQ(Trim(""), "");
+  EXPECT_EQ(Trim("\""), "");
+  EXPECT_EQ(Trim("\"\"\""), "\"");
+  EXPECT_EQ(Trim("\" \""), " ");
 }

@@ -10,6 +10,7 @@
 
 #include "document/document_commands.h"
 #include "document/document_state.h"
+#include "expected_texts.h"
 #include "harness.h"
 #include "recent/recent_files.h"
 #include "resource.h"
@@ -23,43 +24,7 @@ namespace {
 // Answers boxes and dialogs in the order given; anything more is cancelled.
 using Script = BoxScript;
 
-constexpr const char* kPrompt = "この文書は変更されています\n保存しますか？";
-constexpr const char* kOpenFailed = "ファイルのオープンに失敗しました。";
 constexpr const char* kSaveDialog = "dialog:文書の保存";
-
-bool Starts(const std::string& text, const std::string& prefix) {
-  return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-void Type(const char* text) {
-  for (const char* p = text; *p; ++p)
-    SendMessageA(EditView.view, WM_CHAR, static_cast<unsigned char>(*p), 0);
-  PumpMessages();
-}
-
-// The header of a shell drop (DROPFILES), followed by the names.
-struct DropHeader {
-  DWORD pFiles;
-  POINT pt;
-  BOOL fNC;
-  BOOL fWide;
-};
-
-// A shell drop of the given files, as Explorer hands it over.
-HDROP MakeDrop(const std::vector<std::string>& files) {
-  size_t size = sizeof(DropHeader) + 1;
-  for (const std::string& f : files) size += f.size() + 1;
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-  auto* drop = static_cast<DropHeader*>(GlobalLock(memory));
-  drop->pFiles = sizeof(DropHeader);
-  char* at = reinterpret_cast<char*>(drop) + sizeof(DropHeader);
-  for (const std::string& f : files) {
-    memcpy(at, f.c_str(), f.size() + 1);
-    at += f.size() + 1;
-  }
-  GlobalUnlock(memory);
-  return static_cast<HDROP>(memory);
-}
 
 class DocumentCommands : public FileWindowTest {};
 
@@ -89,9 +54,7 @@ TEST_F(DocumentCommands, OpensBothFormsAndSavesThemBackByteExact) {
   EXPECT_EQ(WindowTitle(window), "sjis.txt - Hakuzo");
   EXPECT_EQ(IsModified(), 0);
 
-  CopyText(Document.path, kPathCapacity, File("euc.txt").c_str());
-  EXPECT_EQ(OpenDocument(window), 1);
-  PumpMessages();
+  EXPECT_EQ(Open(File("euc.txt")), 1);
   EXPECT_EQ(ViewText(), "\x93\xfa\x96\x7b\r\nabc\r\n");
   EXPECT_TRUE(IsChecked(window, ID_EUC_MODE));
   EXPECT_TRUE(IsChecked(window, ID_LF_MODE));
@@ -139,7 +102,7 @@ TEST_F(DocumentCommands, UntitledSaveAsThroughTheRealDialogs) {
   {
     Script script({{IDOK, File("new.txt")}});
     Command(window, ID_FILE_OPEN);
-    EXPECT_EQ(Script::texts(), std::vector<std::string>{"dialog:文書を開く"});
+    EXPECT_EQ(Script::texts(), std::vector<std::string>{kOpenDialog});
   }
   EXPECT_EQ(WindowTitle(window), "new.txt - Hakuzo");
   EXPECT_EQ(ViewText(), "");
@@ -225,12 +188,14 @@ TEST_F(DocumentCommands, ADropOpensTheFirstFileOnly) {
   Script script({{IDOK, ""}});
   SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({deep})), 0);
   PumpMessages();
-  EXPECT_EQ(Script::texts(), std::vector<std::string>{"ファイル名が長すぎるため開けません。"});
+  EXPECT_EQ(Script::texts(), std::vector<std::string>{kNameTooLong});
   EXPECT_EQ(WindowTitle(window), "a.txt - Hakuzo");
 }
 
-// After a file that could not be Script::texts(), the document is untitled: a save
-// can never write the empty view over the file that was not read.
+// After a file that could not be read (too large, too large once converted,
+// locked), the document is untitled: a save asks for a name and can never
+// write the empty view over the file that was not read, and only the file
+// that was shown enters the recent list.
 TEST_F(DocumentCommands, FilesThatWereNotReadAreNeverSavedOver) {
   const std::string tooLarge(56000, 'x');
   const std::string convertsTooLarge(32000, '\n');
@@ -244,19 +209,17 @@ TEST_F(DocumentCommands, FilesThatWereNotReadAreNeverSavedOver) {
   Shell.useHistory = 1;
   struct Case {
     const char* name;
-    const char* message;
+    std::string message;
   };
-  for (Case c : {Case{"large.txt", "この文書は Hakuzo で開くには大きすぎます\nlarge.txt : 54kB"},
-                 Case{"lf.txt", "この文書は Hakuzo で開くには大きすぎます\nlf.txt : 31kB"},
-                 Case{"locked.txt", kOpenFailed}}) {
+  for (const Case& c :
+       {Case{"large.txt", kTooLarge + "large.txt : 54kB"},
+        Case{"lf.txt", kTooLarge + "lf.txt : 31kB"}, Case{"locked.txt", kOpenFailed}}) {
     WriteBytes(File("shown.txt"), "shown");
     CopyText(Document.path, kPathCapacity, File("shown.txt").c_str());
     OpenDocument(window);
     {
       Script script({{IDOK, ""}});
-      CopyText(Document.path, kPathCapacity, File(c.name).c_str());
-      EXPECT_EQ(OpenDocument(window), 0);
-      PumpMessages();
+      EXPECT_EQ(Open(File(c.name)), 0);
       ASSERT_EQ(Script::texts().size(), 1u) << c.name;
       EXPECT_TRUE(Starts(Script::texts()[0], c.message)) << Script::texts()[0];
     }
@@ -283,16 +246,14 @@ TEST_F(DocumentCommands, FilesThatWereNotReadAreNeverSavedOver) {
 TEST_F(DocumentCommands, ATextTheSaveCannotHoldIsRefused) {
   WriteBytes(File("big.txt"), "old bytes");
   Start(File("big.txt").c_str());
-  std::string text;
-  while (text.size() < 64000) text += std::string(78, 'q') + "\r\n";
-  text.resize(64000);
+  std::string text = LinesOfSize(64000, 'q');
   SetEditText(text.c_str());
   SetModified(1);
   {
     Script script({{IDOK, ""}});
     EXPECT_EQ(SaveCommand(window), 0);
     ASSERT_EQ(Script::texts().size(), 1u);
-    EXPECT_TRUE(Starts(Script::texts()[0], "文書が大きすぎるため保存できません。"));
+    EXPECT_TRUE(Starts(Script::texts()[0], kSaveRefused));
   }
   EXPECT_EQ(ReadBytes(File("big.txt")), "old bytes");
   EXPECT_EQ(IsModified(), 1);
@@ -335,9 +296,8 @@ TEST_F(DocumentCommands, RecentEntriesOpenAndMoveIntoTheirFolder) {
 // opening ends through the shutdown (settings written), hand-over-now ends
 // at once (nothing written).
 TEST_F(DocumentCommands, HandOversEndTheProgram) {
-  std::string exeFolder = ExeFolder();
   std::string editor = folder + "\\editor.exe";
-  if (!CopyFileA((exeFolder + "\\record_command_line.exe").c_str(), editor.c_str(), FALSE))
+  if (!CopyFileA(Recorder().c_str(), editor.c_str(), FALSE))
     GTEST_SKIP() << "record_command_line.exe is not built here";
   WriteBytes(File("big.txt"), std::string(60000, 'b'));
   WriteBytes(File("small.txt"), "small");
@@ -349,17 +309,13 @@ TEST_F(DocumentCommands, HandOversEndTheProgram) {
   // it a little: it runs as a process of its own.
   auto started = [&](const char* name) {
     std::string quoted = "\"" + File(name) + "\"";
-    for (int i = 0; i < 100; ++i) {
-      if (ReadBytes(File("command-line.txt")).find(quoted) != std::string::npos) return true;
-      Sleep(50);
-    }
+    for (const std::string& line : RecordedLines(folder, 1))
+      if (line.find(quoted) != std::string::npos) return true;
     return false;
   };
 
   Start(File("small.txt").c_str());
-  CopyText(Document.path, kPathCapacity, File("big.txt").c_str());
-  EXPECT_EQ(OpenDocument(window), 0);
-  PumpMessages();
+  EXPECT_EQ(Open(File("big.txt")), 0);
   EXPECT_TRUE(QuitSeen());
   EXPECT_TRUE(started("big.txt"));
   EXPECT_EQ(IniValue("Recent", "Recent File0"), File("small.txt"));  // the shutdown ran
@@ -372,7 +328,7 @@ TEST_F(DocumentCommands, HandOversEndTheProgram) {
     // An untitled document has nothing to hand over.
     Script script({{IDOK, ""}});
     Command(window, ID_RELAY_NOW);
-    EXPECT_EQ(Script::texts(), std::vector<std::string>{"ファイルの受け渡しに失敗しました"});
+    EXPECT_EQ(Script::texts(), std::vector<std::string>{kRelayFailed});
     EXPECT_FALSE(QuitSeen());
   }
   CopyText(Document.path, kPathCapacity, File("small.txt").c_str());

@@ -53,18 +53,6 @@ void ExpectEmptyWithDefaults(int defaultLf, int defaultEuc) {
   EXPECT_EQ(Document.eucMode, defaultEuc);
 }
 
-// A sparse file of size bytes.
-bool MakeSparseFile(const std::string& path, long long size) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  LARGE_INTEGER at;
-  at.QuadPart = size;
-  bool ok = SetFilePointerEx(file, at, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-  CloseHandle(file);
-  return ok;
-}
-
 }  // namespace
 
 TEST(DocumentFile, ReadsAtMost55999Bytes) {

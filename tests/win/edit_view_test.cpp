@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "document/document_state.h"
+#include "expected_texts.h"
 #include "harness.h"
 #include "window_fixture.h"
 #include "statusbar/status_bar.h"
@@ -30,15 +31,6 @@ Selection ViewSelection() {
   SendMessageA(EditView.view, EM_GETSEL, reinterpret_cast<WPARAM>(&s.start),
                reinterpret_cast<LPARAM>(&s.end));
   return s;
-}
-
-// A text of exactly size bytes in short lines: the control wraps a long
-// single line far too slowly for a test.
-std::string LinesOfSize(size_t size, char fill) {
-  std::string text;
-  while (text.size() < size) text += std::string(78, fill) + "\r\n";
-  text.resize(size);
-  return text;
 }
 
 LONG_PTR ViewStyle() {
@@ -190,7 +182,7 @@ TEST_F(EditViewTest, WordWrapToggleRefusesATextTheBufferCannotHold) {
     BoxAnswerer boxes(IDOK);
     Command(main_, kWordWrap);
     ASSERT_EQ(boxes.texts().size(), 1u);
-    EXPECT_EQ(boxes.texts()[0], "文書が大きすぎるため、右端での折り返しを切り替えられません。");
+    EXPECT_EQ(boxes.texts()[0], kWrapRefused);
   }
   EXPECT_EQ(EditView.view, view);
   EXPECT_EQ(ViewStyle(), 0x50201144);

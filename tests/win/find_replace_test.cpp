@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dialog_template.h"
+#include "expected_texts.h"
 #include "harness.h"
 #include "resource.h"
 #include "search/find_replace.h"
@@ -17,8 +18,6 @@
 namespace {
 
 const std::string kEnter = "検索文字列を入力してください";
-const std::string kNotFound = "文字列が見つかりません";
-const std::string kQuestion = "置換しますか？";
 
 // While alive: boxes are answered with answer, dialogs run the scripts.
 struct Driver : BoxScript {
@@ -224,9 +223,7 @@ TEST(FindReplace, FindNextAndPreviousSelectInTheViewText) {
 
   // Only the first 63,999 bytes are searched (in lines: a control with one
   // long wrapped line is slow to move about in).
-  std::string big;
-  while (big.size() < 63998) big += std::string(78, 'a') + "\r\n";
-  big.resize(63998, 'a');
+  std::string big = LinesOfSize(63998, 'a');
   SetEditText((big + "bz").c_str());
   Select(0, 0);
   SetStrings("bz", "");

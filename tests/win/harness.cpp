@@ -357,3 +357,77 @@ std::string ReadBytes(const std::string& path) {
 bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
+
+bool MakeSparseFile(const std::string& path, long long size) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER at;
+  at.QuadPart = size;
+  bool ok = SetFilePointerEx(file, at, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+  CloseHandle(file);
+  return ok;
+}
+
+bool Starts(const std::string& text, const std::string& prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+void Type(const char* text) {
+  for (const char* p = text; *p; ++p)
+    SendMessageA(EditView.view, WM_CHAR, static_cast<unsigned char>(*p), 0);
+  PumpMessages();
+}
+
+std::string LinesOfSize(size_t size, char fill, size_t width) {
+  std::string text;
+  while (text.size() < size) text += std::string(width, fill) + "\r\n";
+  text.resize(size);
+  return text;
+}
+
+namespace {
+// The header of a shell drop (DROPFILES, which only shlobj.h declares).
+struct DropHeader {
+  DWORD pFiles;
+  POINT pt;
+  BOOL fNC;
+  BOOL fWide;
+};
+}  // namespace
+
+HDROP MakeDrop(const std::vector<std::string>& files) {
+  size_t size = sizeof(DropHeader) + 1;
+  for (const std::string& f : files) size += f.size() + 1;
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+  auto* drop = static_cast<DropHeader*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DropHeader);
+  char* at = reinterpret_cast<char*>(drop) + sizeof(DropHeader);
+  for (const std::string& f : files) {
+    memcpy(at, f.c_str(), f.size() + 1);
+    at += f.size() + 1;
+  }
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+std::string Recorder() {
+  return ExeFolder() + "\\record_command_line.exe";
+}
+
+std::vector<std::string> RecordedLines(const std::string& folder, size_t expected) {
+  std::vector<std::string> lines;
+  for (int waited = 0; waited <= 5000; waited += 50) {
+    std::string bytes = ReadBytes(folder + "\\command-line.txt");
+    lines.clear();
+    if (bytes != "<missing>") {
+      size_t start = 0;
+      for (size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1) {
+        lines.push_back(bytes.substr(start, end - start));
+      }
+    }
+    if (lines.size() >= expected) break;
+    Sleep(50);
+  }
+  return lines;
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <functional>
 #include <string>
@@ -91,3 +92,23 @@ std::string TestFolder();
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);
+// A sparse file of size bytes: it takes no room on the disk.
+bool MakeSparseFile(const std::string& path, long long size);
+
+// Text checks and input.
+bool Starts(const std::string& text, const std::string& prefix);
+// Types the text into the view as WM_CHAR messages, then pumps.
+void Type(const char* text);
+// A text of exactly size bytes in lines of width bytes: the control wraps a
+// long single line far too slowly for a test.
+std::string LinesOfSize(size_t size, char fill, size_t width = 78);
+
+// A shell drop of the given files (DROPFILES and the names), as Explorer
+// hands it over.
+HDROP MakeDrop(const std::vector<std::string>& files);
+
+// record_command_line.exe beside the test exe, which stands in for the
+// external editor, and the lines a copy of it has written in folder, waiting
+// up to five seconds for the expected count; never waits forever.
+std::string Recorder();
+std::vector<std::string> RecordedLines(const std::string& folder, size_t expected);

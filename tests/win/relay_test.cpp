@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialog_template.h"
+#include "expected_texts.h"
 #include "harness.h"
 #include "relay/relay.h"
 #include "resource.h"
@@ -15,34 +16,8 @@
 
 namespace {
 
-const std::string kNotice = "この文書は Hakuzo で開くには大きすぎます\n";
-const std::string kFailed = "ファイルの受け渡しに失敗しました";
-
-std::string Recorder() {
-  return ExeFolder() + "\\record_command_line.exe";
-}
-
 // Answers every message box with answer and keeps what it showed.
 using BoxLog = BoxAnswerer;
-
-// Lines the recorder in folder has written, waiting up to five seconds for
-// the expected count; never waits forever.
-std::vector<std::string> RecordedLines(const std::string& folder, size_t expected) {
-  std::vector<std::string> lines;
-  for (int waited = 0; waited <= 5000; waited += 50) {
-    std::string bytes = ReadBytes(folder + "\\command-line.txt");
-    lines.clear();
-    if (bytes != "<missing>") {
-      size_t start = 0;
-      for (size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1) {
-        lines.push_back(bytes.substr(start, end - start));
-      }
-    }
-    if (lines.size() >= expected) break;
-    Sleep(50);
-  }
-  return lines;
-}
 
 void SetRelay(int relayProcess, int noInquire, const std::string& processName) {
   Relay.RelayProcess = relayProcess;
@@ -89,7 +64,7 @@ TEST_F(RelayLaunch, NoticeQuestionAndHandOver) {
     BoxLog log(IDYES);
     EXPECT_EQ(OfferRelay(nullptr, big.c_str(), 60000), 0);
     ASSERT_EQ(log.boxes().size(), 1u);
-    EXPECT_EQ(log.boxes()[0].text, kNotice + "big.txt : 58kB");
+    EXPECT_EQ(log.boxes()[0].text, kTooLarge + "big.txt : 58kB");
     EXPECT_TRUE(log.boxes()[0].ok);
     EXPECT_FALSE(log.boxes()[0].yes || log.boxes()[0].no || log.boxes()[0].icon);
   }
@@ -100,7 +75,7 @@ TEST_F(RelayLaunch, NoticeQuestionAndHandOver) {
     EXPECT_EQ(OfferRelay(nullptr, big.c_str(), 100000), 0);
     ASSERT_EQ(log.boxes().size(), 1u);
     EXPECT_EQ(log.boxes()[0].text,
-              kNotice + "big.txt : 97kB\nこの文書を ed.exe に受け渡しますか？");
+              kTooLarge + "big.txt : 97kB\nこの文書を ed.exe に受け渡しますか？");
     EXPECT_TRUE(log.boxes()[0].yes && log.boxes()[0].no && log.boxes()[0].icon == 'q');
     EXPECT_FALSE(log.boxes()[0].ok);
   }
@@ -147,7 +122,7 @@ TEST_F(RelayLaunch, FailedHandOverShowsTheErrorAndStartsNothing) {
     BoxLog log(IDOK);
     EXPECT_EQ(OfferRelay(nullptr, c.path.c_str(), 60000), 0) << c.what;
     ASSERT_EQ(log.boxes().size(), 1u) << c.what;
-    EXPECT_EQ(log.boxes()[0].text, kFailed) << c.what;
+    EXPECT_EQ(log.boxes()[0].text, kRelayFailed) << c.what;
     EXPECT_TRUE(log.boxes()[0].icon == 'e' && log.boxes()[0].ok) << c.what;
     EXPECT_EQ(LaunchExternalEditor(nullptr, c.path.c_str()), 0) << c.what;
   }
@@ -157,8 +132,8 @@ TEST_F(RelayLaunch, FailedHandOverShowsTheErrorAndStartsNothing) {
     BoxLog log(IDYES);
     EXPECT_EQ(OfferRelay(nullptr, big.c_str(), 60000), 0);
     ASSERT_EQ(log.boxes().size(), 2u);
-    EXPECT_EQ(log.boxes()[0].text, kNotice + "big.txt : 58kB\nこの文書を  に受け渡しますか？");
-    EXPECT_EQ(log.boxes()[1].text, kFailed);
+    EXPECT_EQ(log.boxes()[0].text, kTooLarge + "big.txt : 58kB\nこの文書を  に受け渡しますか？");
+    EXPECT_EQ(log.boxes()[1].text, kRelayFailed);
   }
   // One byte shorter the same editor starts, with its arguments.
   longPath.resize(253);

@@ -6,7 +6,10 @@
 
 #include <string>
 
+#include "document/document_commands.h"
+#include "document/document_state.h"
 #include "harness.h"
+#include "text/text.h"
 
 class MainWindowTest : public testing::Test {
  protected:
@@ -42,6 +45,14 @@ class FileWindowTest : public testing::Test {
   }
   void Start(const char* documentPath = nullptr) { window = CreateTestMainWindow(documentPath); }
   std::string File(const std::string& name) { return folder + "\\" + name; }
+  // Opens path as the Open command does once the dialog has returned, and
+  // returns what OpenDocument did (1: shown).
+  int Open(const std::string& path) {
+    CopyText(Document.path, kPathCapacity, path.c_str());
+    int shown = OpenDocument(window);
+    PumpMessages();
+    return shown;
+  }
 
   HWND window = nullptr;
   std::string folder;
