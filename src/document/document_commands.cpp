@@ -4,6 +4,7 @@
 #include "document/document_state.h"
 #include "document/document_title.h"
 #include "document/file_dialog.h"
+#include "document/keep_check.h"
 #include "document/path_helpers.h"
 #include "recent/recent_files.h"
 #include "relay/relay.h"
@@ -28,6 +29,19 @@ constexpr const char* kSaveFailed =
 constexpr const char* kTooLargeToSave =
     "文書が大きすぎるため保存できません。\n63,999 バイト以下にしてから保存してください。";
 constexpr const char* kPathTooLong = "ファイル名が長すぎるため開けません。";
+// Said once when such a file is opened: the first line names what it holds.
+constexpr const char* kUnkeptKinds[] = {
+    "このファイルは UTF-16 で書かれています。",
+    "このファイルは UTF-8 で書かれています。",
+    "このファイルには NUL 文字 (00 のバイト) が含まれています。",
+    "このファイルには、保存すると別のバイトになる文字が含まれています。",
+};
+constexpr const char* kUnkeptWarning =
+    "%s\nHakuzo はこのファイルのバイトをそのまま保持できません。\n\n"
+    "表示や編集はできますが、上書き保存するとファイルの内容が変わります。";
+constexpr const char* kSaveAltersFile =
+    "このファイルには Hakuzo がそのまま保持できないバイトがあります。\n"
+    "上書き保存すると、編集していない部分も変わります。\n\n上書き保存しますか？";
 
 void MarkDocumentModes(HWND mainWindow) {
   MarkCommand(mainWindow, ID_LF_MODE, Document.lfMode);
@@ -40,6 +54,7 @@ void MarkDocumentModes(HWND mainWindow) {
 void StartUntitled(HWND mainWindow) {
   Document.TextBuffer[0] = 0;
   Document.path[0] = 0;
+  Document.saveAltersFile = 0;
   SetEditText(Document.TextBuffer);
   SetWindowTextA(mainWindow, kAppName);
   SetModified(0);
@@ -51,6 +66,34 @@ void StartUntitled(HWND mainWindow) {
   PostRefresh(mainWindow);
 }
 
+// Compares what a save of the unedited view would write with the file
+// itself. It asks the view, not the loaded text: a control that keeps
+// Unicode gives back other bytes than it was given. Sets the document's mark
+// and returns it, with what the file holds in kind.
+int CheckSaveKeepsFile(UnkeptKind* kind) {
+  Document.saveAltersFile = 0;
+  GetEditText(Document.TextBuffer, BufferCapacity + 1);
+  if (!EncodeTextForSave(Document)) return 0;
+  // The scratch buffer takes the file again: the load's decoding has
+  // replaced its bytes in TextBuffer.
+  long long count = ReadDocumentFile(Document.path, Document.ScratchBuffer, ReadCap);
+  if (count < 0) return 0;
+  int length = static_cast<int>(count);
+  if (SaveKeepsFile(Document.TextBuffer, TextLength(Document.TextBuffer), Document.ScratchBuffer,
+                    length)) {
+    return 0;
+  }
+  *kind = UnkeptKindOf(Document.ScratchBuffer, length);
+  Document.saveAltersFile = 1;
+  return 1;
+}
+
+void WarnUnkeptBytes(HWND mainWindow, UnkeptKind kind) {
+  char text[512];
+  FormatText(text, sizeof text, kUnkeptWarning, kUnkeptKinds[static_cast<int>(kind)]);
+  ShowMessage(mainWindow, text, MB_ICONWARNING);
+}
+
 void PresentDocument(HWND mainWindow) {
   AddRecentFile(mainWindow);
   SetEditText("");
@@ -60,6 +103,15 @@ void PresentDocument(HWND mainWindow) {
   UpdateTitle(mainWindow);
   ShowModeIndicators(Document.eucMode, Document.lfMode);
   PostRefresh(mainWindow);
+  UnkeptKind kind;
+  if (CheckSaveKeepsFile(&kind)) WarnUnkeptBytes(mainWindow, kind);
+}
+
+// The save over a file that it would change asks first; No is the default.
+int AllowSaveOverFile(HWND mainWindow) {
+  if (!Document.saveAltersFile) return 1;
+  return ShowMessage(mainWindow, kSaveAltersFile, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) ==
+         IDYES;
 }
 
 int RefuseTextTooLargeToSave(HWND mainWindow) {
@@ -118,12 +170,15 @@ int OpenDocument(HWND mainWindow) {
 int SaveCommand(HWND mainWindow) {
   if (RefuseTextTooLargeToSave(mainWindow)) return 0;
   if (!Document.path[0]) return SaveAsCommand(mainWindow);
+  if (!AllowSaveOverFile(mainWindow)) return 0;
   // The text fits: the refusal above has measured it.
   GetEditText(Document.TextBuffer, BufferCapacity + 1);
   if (!SaveDocument()) {
     ShowMessage(mainWindow, kSaveFailed, MB_ICONWARNING);
     return 0;
   }
+  // The file now holds what the editor wrote, and gives it back.
+  Document.saveAltersFile = 0;
   AddRecentFile(mainWindow);
   SetModified(0);
   UpdateTitle(mainWindow);
@@ -131,7 +186,11 @@ int SaveCommand(HWND mainWindow) {
 }
 
 int SaveAsCommand(HWND mainWindow) {
+  char before[kPathCapacity];
+  CopyText(before, sizeof before, Document.path);
   if (!RunFileDialog(mainWindow, Document.path, 1)) return 0;
+  // Another file holds nothing to keep; the same one still does.
+  if (lstrcmpiA(before, Document.path) != 0) Document.saveAltersFile = 0;
   return SaveCommand(mainWindow);
 }
 
@@ -157,9 +216,11 @@ void OpenDroppedFile(HWND mainWindow, HDROP drop) {
 }
 
 void OpenRecentItem(HWND mainWindow, int id) {
-  if (!ConfirmDiscard(mainWindow)) return;
+  // The entry is read before the prompt: a save in it moves the entries, and
+  // the id may then name the file just saved.
   char path[kPathCapacity];
   if (!RecentEntryPath(mainWindow, id, path, sizeof path)) return;
+  if (!ConfirmDiscard(mainWindow)) return;
   CopyText(Document.path, kPathCapacity, path);
   OpenDocument(mainWindow);
   // The entry's folder becomes the current one, for the next file dialog.

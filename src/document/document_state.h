@@ -15,6 +15,9 @@ struct DocumentState {
   int eucMode;  // 1: the file is EUC-JP
   int defaultLf;
   int defaultEuc;
+  // 1 while the file at path holds bytes that a save of this document would
+  // change although nobody edited them; a save over it asks first.
+  int saveAltersFile;
 };
 
 extern DocumentState Document;

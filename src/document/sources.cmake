@@ -1,6 +1,7 @@
 list(APPEND HAKUZO_PURE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/decode.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_dialog_rules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/keep_check.cpp
   ${CMAKE_CURRENT_LIST_DIR}/path_helpers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/title_text.cpp)
 list(APPEND HAKUZO_WIN_SOURCES

@@ -292,6 +292,25 @@ TEST_F(DocumentCommands, RecentEntriesOpenAndMoveIntoTheirFolder) {
   EXPECT_EQ(WindowTitle(window), "Hakuzo");
 }
 
+TEST_F(DocumentCommands, ARecentEntryOpensItsOwnFileAfterASaveInThePrompt) {
+  // Ten entries: the prompt's save of an untitled text adds an eleventh,
+  // which takes the oldest entry's place in the menu.
+  WriteIni("Set", "Use History", "1");
+  for (int k = 0; k < 10; ++k) {
+    std::string name = "r" + std::to_string(k) + ".txt";
+    WriteBytes(File(name), name);
+    WriteIni("Recent", ("Recent File" + std::to_string(k)).c_str(), File(name).c_str());
+  }
+  Start();
+  Type("new");
+  {
+    Script script({{IDYES, ""}, {IDOK, File("saved.txt")}});
+    Command(window, ID_RECENT_FIRST + 9);
+  }
+  EXPECT_EQ(ReadBytes(File("saved.txt")), "new");
+  EXPECT_EQ(WindowTitle(window), "r9.txt - Hakuzo");
+}
+
 // The two ways out through the external editor: a too-large file while
 // opening ends through the shutdown (settings written), hand-over-now ends
 // at once (nothing written).

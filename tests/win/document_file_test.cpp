@@ -13,20 +13,6 @@
 
 namespace {
 
-std::vector<std::string> FilesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    std::string name = found.cFileName;
-    if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 // Loads path with the given defaults; the flags start at the opposite values
 // and TextBuffer holds garbage, so that a load must set all three.
 LoadOutcome Load(const std::string& path, int defaultLf = 0, int defaultEuc = 0) {

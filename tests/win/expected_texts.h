@@ -14,3 +14,8 @@ const std::string kWrapRefused = "文書が大きすぎるため、右端での�
 const std::string kRelayFailed = "ファイルの受け渡しに失敗しました";
 const std::string kNotFound = "文字列が見つかりません";
 const std::string kQuestion = "置換しますか？";
+// The warning on opening a file whose bytes a save would change, by what the
+// file holds; the common tail follows.
+const std::string kUnkeptUtf16 = "このファイルは UTF-16 で書かれています。\n";
+const std::string kUnkeptZero = "このファイルには NUL 文字 (00 のバイト) が含まれています。\n";
+const std::string kSaveAltersFile = "このファイルには Hakuzo がそのまま保持できないバイトがあります。";

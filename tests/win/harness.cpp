@@ -4,6 +4,7 @@
 #include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 
 #include "document/document_state.h"
@@ -430,4 +431,18 @@ std::vector<std::string> RecordedLines(const std::string& folder, size_t expecte
     Sleep(50);
   }
   return lines;
+}
+
+std::vector<std::string> FilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    std::string name = found.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
 }

@@ -92,6 +92,8 @@ std::string TestFolder();
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);
+// The names of the files and folders in folder, sorted.
+std::vector<std::string> FilesIn(const std::string& folder);
 // A sparse file of size bytes: it takes no room on the disk.
 bool MakeSparseFile(const std::string& path, long long size);
 

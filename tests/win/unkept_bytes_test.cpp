@@ -1,0 +1,114 @@
+// Files whose bytes a save would change although nobody edited them: the
+// corpus of tests/win/make-corpus opened, saved with the default answers and
+// with Yes, and the save over such a file from every command that saves.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "document/document_state.h"
+#include "expected_texts.h"
+#include "harness.h"
+#include "resource.h"
+#include "window_fixture.h"
+
+namespace {
+
+// The corpus beside the sources, as Wine names the Unix path.
+std::string CorpusFolder() {
+  std::string path = "Z:" HAKUZO_CORPUS_DIR;
+  for (char& c : path) c = c == '/' ? '\\' : c;
+  return path;
+}
+
+class UnkeptBytes : public FileWindowTest {};
+
+}  // namespace
+
+TEST_F(UnkeptBytes, OnlyFilesItCannotKeepWarnAndNoneChangesUntilYes) {
+  Start();
+  std::vector<std::string> names = FilesIn(CorpusFolder());
+  ASSERT_GE(names.size(), 18u);
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    const std::string bytes = ReadBytes(CorpusFolder() + "\\" + name);
+    const std::string path = File(name);
+    WriteBytes(path, bytes);
+    bool warned;
+    {
+      // The warning has OK alone; the save's question gets its default, No.
+      BoxAnswerer defaults(IDNO);
+      EXPECT_EQ(Open(path), 1);
+      warned = !BoxScript::boxes().empty();
+      Command(window, ID_FILE_SAVE);
+      PumpMessages();
+      ASSERT_EQ(BoxScript::boxes().size(), warned ? 2u : 0u);
+      if (warned) {
+        EXPECT_EQ(BoxScript::boxes()[0].icon, 'w');
+        EXPECT_EQ(BoxScript::boxes()[0].owner, window);
+        const BoxSeen& question = BoxScript::boxes()[1];
+        EXPECT_TRUE(Starts(question.text, kSaveAltersFile));
+        EXPECT_TRUE(question.yes && question.no && question.icon == 'w');
+      }
+    }
+    EXPECT_EQ(ReadBytes(path), bytes);
+    if (!Starts(name, "either-")) EXPECT_EQ(warned, Starts(name, "warn-"));
+    if (!warned) continue;
+    {
+      BoxAnswerer yes(IDYES);
+      Command(window, ID_FILE_SAVE);
+      EXPECT_EQ(BoxScript::boxes().size(), 1u);
+    }
+    EXPECT_NE(ReadBytes(path), bytes);
+    // The file now holds what the editor wrote: saving it again asks nothing.
+    BoxAnswerer none(IDNO);
+    Command(window, ID_FILE_SAVE);
+    EXPECT_TRUE(BoxScript::boxes().empty());
+  }
+}
+
+TEST_F(UnkeptBytes, TheWarningNamesTheKindAndEverySaveOverTheFileAsks) {
+  const std::string utf16 = ReadBytes(CorpusFolder() + "\\warn-utf16le-bom.txt");
+  const std::string zero = ReadBytes(CorpusFolder() + "\\warn-sjis-zero.txt");
+  WriteBytes(File("zero.txt"), zero);
+  WriteBytes(File("u16.txt"), utf16);
+  {
+    BoxAnswerer ok(IDOK);
+    Start(File("zero.txt").c_str());
+    ASSERT_EQ(BoxScript::boxes().size(), 1u);
+    EXPECT_TRUE(Starts(BoxScript::texts()[0], kUnkeptZero));
+    EXPECT_EQ(Open(File("u16.txt")), 1);
+    ASSERT_EQ(BoxScript::boxes().size(), 2u);
+    EXPECT_TRUE(Starts(BoxScript::texts()[1], kUnkeptUtf16));
+  }
+  Type("x");
+  {
+    // Yes to the unsaved changes, No to the save over the file: New stops.
+    BoxScript script({{IDYES, ""}, {IDNO, ""}});
+    Command(window, ID_FILE_NEW);
+    EXPECT_TRUE(script.used());
+  }
+  EXPECT_EQ(WindowTitle(window), "u16.txt - Hakuzo *");
+  EXPECT_EQ(ReadBytes(File("u16.txt")), utf16);
+  {
+    // Save As onto the same file asks too, after the dialog's own question.
+    BoxScript script({{IDOK, File("u16.txt")}, {IDYES, ""}}, IDNO);
+    Command(window, ID_FILE_SAVEAS);
+    ASSERT_FALSE(BoxScript::texts().empty());
+    EXPECT_TRUE(Starts(BoxScript::texts().back(), kSaveAltersFile));
+  }
+  EXPECT_EQ(ReadBytes(File("u16.txt")), utf16);
+  {
+    // Another file holds nothing to keep: written at once, and from then on
+    // the document is that file.
+    BoxScript script({{IDOK, File("copy.txt")}});
+    Command(window, ID_FILE_SAVEAS);
+    EXPECT_EQ(BoxScript::texts().size(), 1u);
+    Command(window, ID_FILE_SAVE);
+    EXPECT_EQ(BoxScript::texts().size(), 1u);
+  }
+  EXPECT_EQ(ReadBytes(File("copy.txt")), ViewText());
+  EXPECT_EQ(WindowTitle(window), "copy.txt - Hakuzo");
+  // A new document forgets the mark.
+  Command(window, ID_FILE_NEW);
+  EXPECT_EQ(Document.saveAltersFile, 0);
+}
