@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "codec/codec.h"
+#include "document/keep_check.h"
 
 namespace {
 
@@ -189,6 +190,25 @@ void BM_DecodeStep(benchmark::State& state) {
   Finish(state, kFileSize);
 }
 
+// The check made after every open: the save's conversions of the editor
+// text, then the comparison with the file as read.
+void BM_KeepCheck(benchmark::State& state) {
+  const int fileLength = static_cast<int>(std::strlen(eucFile));
+  int keeps = 0;
+  for (auto _ : state) {
+    std::strcpy(textBuffer, sjisCrLf);
+    FromCrLf(scratchBuffer, textBuffer, 64000);
+    std::strcpy(textBuffer, scratchBuffer);
+    SjisToEuc(scratchBuffer, textBuffer);
+    std::strcpy(textBuffer, scratchBuffer);
+    keeps = SaveKeepsFile(textBuffer, static_cast<int>(std::strlen(textBuffer)), eucFile,
+                          fileLength);
+    benchmark::DoNotOptimize(keeps);
+  }
+  if (!keeps) Fail("keep check says the file changes");
+  Finish(state, kFileSize);
+}
+
 }  // namespace
 
 BENCHMARK(BM_Memcpy);
@@ -200,3 +220,4 @@ BENCHMARK(BM_ToCrLf);
 BENCHMARK(BM_FromCrLf);
 BENCHMARK(BM_DetectEncoding);
 BENCHMARK(BM_DecodeStep);
+BENCHMARK(BM_KeepCheck);
