@@ -8,6 +8,7 @@
 
 #include "codec/codec.h"
 #include "document/document_state.h"
+#include "document/keep_check.h"
 #include "fuzz_support.h"
 #include "references.h"
 
@@ -104,6 +105,13 @@ void CheckArbitraryLoad(FuzzBytes& in) {
     FUZZ_CHECK(text == crlf);
   }
   if (Document.eucMode == 0) FUZZ_CHECK(text == crlf);
+  // The check after an open: the unedited text's save gives the file back
+  // exactly when the two read alike but for their line ends.
+  FUZZ_CHECK(EncodeTextForSave(Document) == 1);
+  const std::string saved = Document.TextBuffer;
+  FUZZ_CHECK(SaveKeepsFile(saved.data(), static_cast<int>(saved.size()), file.data(),
+                           static_cast<int>(file.size())) ==
+             (ToCrLfReference(saved) == ToCrLfReference(file)));
 }
 
 // The JIS X 0208 rows that hold characters: 1-8 and 16-84.
@@ -146,6 +154,8 @@ void CheckRoundTrip(FuzzBytes& in) {
   }
   FUZZ_CHECK(EncodeTextForSave(Document) == 1);
   FUZZ_CHECK(std::string(Document.TextBuffer) == file);
+  FUZZ_CHECK(SaveKeepsFile(Document.TextBuffer, static_cast<int>(file.size()), file.data(),
+                           static_cast<int>(file.size())) == 1);
 }
 
 // Whatever the editor holds: refused when it fills the buffer, otherwise
