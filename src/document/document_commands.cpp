@@ -36,6 +36,9 @@ constexpr const char* kUnkeptKinds[] = {
     "このファイルには NUL 文字 (00 のバイト) が含まれています。",
     "このファイルには、保存すると別のバイトになる文字が含まれています。",
 };
+static_assert(sizeof kUnkeptKinds / sizeof kUnkeptKinds[0] ==
+                  static_cast<int>(UnkeptKind::Characters) + 1,
+              "one line for every kind");
 constexpr const char* kUnkeptWarning =
     "%s\nHakuzo はこのファイルのバイトをそのまま保持できません。\n\n"
     "表示や編集はできますが、上書き保存するとファイルの内容が変わります。";
