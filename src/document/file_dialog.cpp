@@ -2,10 +2,10 @@
 
 #include <commdlg.h>
 
+#include "base/app_instance.h"
 #include "document/document_state.h"
 #include "document/file_dialog_rules.h"
 #include "document/path_helpers.h"
-#include "shell/app_instance.h"
 #include "text/text.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #include "recent/recent_files.h"
 
+#include "base/menu_marks.h"
+#include "base/shell_options.h"
 #include "document/document_state.h"
 #include "recent/recent_entry.h"
 #include "resource.h"
 #include "settings/settings_store.h"
-#include "shell/main_window.h"
-#include "shell/menu_marks.h"
 #include "text/text.h"
 
 namespace {

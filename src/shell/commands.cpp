@@ -1,5 +1,7 @@
 #include "shell/commands.h"
 
+#include "base/menu_marks.h"
+#include "base/shell_options.h"
 #include "document/document_commands.h"
 #include "document/document_state.h"
 #include "document/document_title.h"
@@ -8,9 +10,6 @@
 #include "resource.h"
 #include "search/find_replace.h"
 #include "settings/settings_store.h"
-#include "shell/app_instance.h"
-#include "shell/main_window.h"
-#include "shell/menu_marks.h"
 #include "shell/startup.h"
 #include "shell/window_placement.h"
 #include "statusbar/status_bar.h"

@@ -2,17 +2,19 @@
 
 #include <shellapi.h>
 
+#include "base/app_instance.h"
+#include "base/shell_options.h"
 #include "document/document_state.h"
 #include "document/path_helpers.h"
 #include "resource.h"
 #include "settings/settings_store.h"
-#include "shell/app_instance.h"
 #include "shell/command_line.h"
 #include "shell/main_window.h"
 #include "text/text.h"
 #include "version.h"
 
 namespace {
+constexpr const char* kWindowClass = "HAKUZO";
 constexpr const char* kPathTooLong =
     "ファイル名が長すぎるため開けません。\n新しい文書で起動します。";
 }

@@ -2,10 +2,10 @@
 
 #include <climits>
 
+#include "base/menu_marks.h"
+#include "base/shell_options.h"
 #include "resource.h"
 #include "settings/settings_store.h"
-#include "shell/main_window.h"
-#include "shell/menu_marks.h"
 #include "shell/placement_math.h"
 
 namespace {

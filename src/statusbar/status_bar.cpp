@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
+#include "base/app_instance.h"
+#include "base/menu_marks.h"
 #include "resource.h"
 #include "settings/settings_store.h"
-#include "shell/app_instance.h"
-#include "shell/menu_marks.h"
 #include "view/edit_view.h"
 
 StatusBarState StatusBar;

@@ -1,10 +1,10 @@
 #include "view/edit_view.h"
 
+#include "base/app_instance.h"
+#include "base/menu_marks.h"
 #include "document/document_state.h"
 #include "resource.h"
 #include "settings/settings_store.h"
-#include "shell/app_instance.h"
-#include "shell/menu_marks.h"
 #include "statusbar/status_bar.h"
 #include "view/auto_indent.h"
 #include "view/view_appearance.h"

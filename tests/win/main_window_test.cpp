@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/shell_options.h"
 #include "harness.h"
 #include "resource.h"
-#include "shell/main_window.h"
 #include "statusbar/status_bar.h"
 #include "view/edit_view.h"
 
