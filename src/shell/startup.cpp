@@ -63,7 +63,7 @@ ATOM RegisterMainWindowClass(WNDPROC windowProcedure) {
   SetAppIcon(LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDI_MAIN)));
   windowClass.hIcon = AppIcon();
   windowClass.hIconSm = LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDI_SMALL));
-  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
   windowClass.lpszClassName = kWindowClass;
