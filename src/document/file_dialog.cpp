@@ -61,8 +61,8 @@ int RunFileDialog(HWND owner, char* path, int save) {
     return 0;
   }
   fileName[kMaxPathLength] = 0;
-  if (!FinishChosenPath(path, kMaxPathLength, fileName, dialog.nFileExtension != 0,
-                        static_cast<int>(dialog.nFilterIndex), setup.extension)) {
+  if (!FinishChosenPath(path, kMaxPathLength, fileName, static_cast<int>(dialog.nFilterIndex),
+                        setup.extension)) {
     ShowMessage(owner, kNameTooLong, MB_ICONWARNING);
     return 0;
   }
