@@ -1,5 +1,7 @@
 #include "document/document_commands.h"
 
+#include "base/app_instance.h"
+#include "base/menu_marks.h"
 #include "document/document_file.h"
 #include "document/document_state.h"
 #include "document/document_title.h"
@@ -9,8 +11,6 @@
 #include "recent/recent_files.h"
 #include "relay/relay.h"
 #include "resource.h"
-#include "shell/app_instance.h"
-#include "shell/menu_marks.h"
 #include "statusbar/status_bar.h"
 #include "text/text.h"
 #include "view/edit_view.h"

@@ -2,10 +2,10 @@
 
 #include <commdlg.h>
 
+#include "base/app_instance.h"
 #include "document/document_state.h"
 #include "document/file_dialog_rules.h"
 #include "document/path_helpers.h"
-#include "shell/app_instance.h"
 #include "text/text.h"
 
 namespace {
@@ -61,8 +61,8 @@ int RunFileDialog(HWND owner, char* path, int save) {
     return 0;
   }
   fileName[kMaxPathLength] = 0;
-  if (!FinishChosenPath(path, kMaxPathLength, fileName, dialog.nFileExtension != 0,
-                        static_cast<int>(dialog.nFilterIndex), setup.extension)) {
+  if (!FinishChosenPath(path, kMaxPathLength, fileName, static_cast<int>(dialog.nFilterIndex),
+                        setup.extension)) {
     ShowMessage(owner, kNameTooLong, MB_ICONWARNING);
     return 0;
   }

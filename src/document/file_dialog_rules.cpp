@@ -70,17 +70,18 @@ void PrepareFileDialog(const char* documentPath, FileDialogSetup* setup) {
   }
 }
 
-int FinishChosenPath(char* path, int capacity, const char* chosen, int hasExtension,
-                     int filterIndex, const char* extension) {
+int FinishChosenPath(char* path, int capacity, const char* chosen, int filterIndex,
+                     const char* extension) {
   char result[kExtensionCapacity * 2 + 8];
   int length = TextLength(chosen);
   if (length >= static_cast<int>(sizeof result)) return 0;
   CopyText(result, sizeof result, chosen);
-  if (!hasExtension && filterIndex != kFilterAll) {
+  // A final dot asks for a name without extension; it is never a trail byte.
+  if (length > 0 && result[length - 1] == '.') {
+    result[--length] = 0;
+  } else if (FileExtension(chosen) == chosen && filterIndex != kFilterAll) {
     length = FormatText(result, sizeof result, "%s.%s", chosen, extension);
     if (length != TextLength(chosen) + 1 + TextLength(extension)) return 0;
-  } else if (length > 0 && result[length - 1] == '.') {
-    result[--length] = 0;
   }
   if (length > capacity - 1) return 0;
   CopyText(path, capacity, result);

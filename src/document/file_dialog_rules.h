@@ -22,10 +22,11 @@ struct FileDialogSetup {
 // filter is never cut into a pattern that matches something else.
 void PrepareFileDialog(const char* documentPath, FileDialogSetup* setup);
 
-// Makes the path the dialog chose into the document's path: appends "." and
-// the remembered extension to a name without one (unless "all files" was the
-// filter at the end), or drops a final dot. hasExtension is what the dialog
-// reported. Returns 0, leaving path untouched, when the result would not fit
-// in capacity - 1 bytes: a name is never cut into another file's name.
-int FinishChosenPath(char* path, int capacity, const char* chosen, int hasExtension,
-                     int filterIndex, const char* extension);
+// Makes the path the dialog chose into the document's path: drops a final
+// dot, or appends "." and the remembered extension to a name without one
+// (unless "all files" was the filter at the end). Both are told from the name
+// itself, since dialogs differ in what they report for these two names.
+// Returns 0, leaving path untouched, when the result would not fit in
+// capacity - 1 bytes: a name is never cut into another file's name.
+int FinishChosenPath(char* path, int capacity, const char* chosen, int filterIndex,
+                     const char* extension);

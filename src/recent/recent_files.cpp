@@ -1,11 +1,11 @@
 #include "recent/recent_files.h"
 
+#include "base/shell_options.h"
 #include "document/document_state.h"
 #include "recent/recent_entry.h"
 #include "resource.h"
+#include "settings/flip_option.h"
 #include "settings/settings_store.h"
-#include "shell/main_window.h"
-#include "shell/menu_marks.h"
 #include "text/text.h"
 
 namespace {
@@ -131,10 +131,7 @@ void SaveRecentFiles(HWND mainWindow) {
 }
 
 void ToggleHistory(HWND mainWindow) {
-  Shell.useHistory = Shell.useHistory ? 0 : 1;
-  MarkCommand(mainWindow, ID_USE_HISTORY, Shell.useHistory);
-  WriteSetting(kUseHistory, Shell.useHistory);
-  if (!Shell.useHistory) {
+  if (!FlipOption(mainWindow, &Shell.useHistory, ID_USE_HISTORY, kUseHistory)) {
     HMENU menu = FileMenu(mainWindow);
     // The separator that the first added entry brought stays where it is.
     for (int i = 0; i < Shell.recentCount; ++i)

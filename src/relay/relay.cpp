@@ -2,11 +2,11 @@
 
 #include <commdlg.h>
 
+#include "base/app_instance.h"
 #include "document/path_helpers.h"
 #include "relay/relay_text.h"
 #include "resource.h"
 #include "settings/settings_store.h"
-#include "shell/app_instance.h"
 #include "text/text.h"
 
 RelaySettings Relay;

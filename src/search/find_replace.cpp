@@ -1,10 +1,10 @@
 #include "search/find_replace.h"
 
+#include "base/app_instance.h"
 #include "document/document_state.h"
 #include "resource.h"
 #include "search/char_offsets.h"
 #include "search/find_bytes.h"
-#include "shell/app_instance.h"
 #include "statusbar/status_bar.h"
 #include "text/text.h"
 #include "view/edit_view.h"

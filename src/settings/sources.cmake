@@ -1,2 +1,4 @@
 list(APPEND HAKUZO_PURE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/settings_path.cpp)
-list(APPEND HAKUZO_WIN_SOURCES ${CMAKE_CURRENT_LIST_DIR}/settings_store.cpp)
+list(APPEND HAKUZO_WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/settings_store.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/flip_option.cpp)

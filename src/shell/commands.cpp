@@ -1,5 +1,7 @@
 #include "shell/commands.h"
 
+#include "base/menu_marks.h"
+#include "base/shell_options.h"
 #include "document/document_commands.h"
 #include "document/document_state.h"
 #include "document/document_title.h"
@@ -7,10 +9,7 @@
 #include "relay/relay.h"
 #include "resource.h"
 #include "search/find_replace.h"
-#include "settings/settings_store.h"
-#include "shell/app_instance.h"
-#include "shell/main_window.h"
-#include "shell/menu_marks.h"
+#include "settings/flip_option.h"
 #include "shell/startup.h"
 #include "shell/window_placement.h"
 #include "statusbar/status_bar.h"
@@ -18,13 +17,6 @@
 #include "view/font_dialogs.h"
 
 namespace {
-
-// Flip, mark, write at once.
-void ToggleOption(HWND window, int* option, int id, const SettingKey& key) {
-  *option = *option ? 0 : 1;
-  MarkCommand(window, id, *option);
-  WriteSetting(key, *option);
-}
 
 // The document now differs from its file in encoding or line ends; the next
 // save writes the new form. Nothing goes to the settings file.
@@ -90,17 +82,17 @@ void WordWrapCommand(HWND window) {
   ToggleWordWrap(window);
 }
 void DefaultEucCommand(HWND window) {
-  ToggleOption(window, &Document.defaultEuc, ID_DEFAULT_EUC, kDefaultEuc);
+  FlipOption(window, &Document.defaultEuc, ID_DEFAULT_EUC, kDefaultEuc);
 }
 void DefaultLfCommand(HWND window) {
-  ToggleOption(window, &Document.defaultLf, ID_DEFAULT_LF, kDefaultLf);
+  FlipOption(window, &Document.defaultLf, ID_DEFAULT_LF, kDefaultLf);
 }
 void AutoIndentCommand(HWND window) {
   ToggleAutoIndent(window);
 }
 // Takes effect at the next start.
 void ImeOnStartupCommand(HWND window) {
-  ToggleOption(window, &Shell.imeOnStartup, ID_IME_ON_STARTUP, kImeOnStartupWritten);
+  FlipOption(window, &Shell.imeOnStartup, ID_IME_ON_STARTUP, kImeOnStartupWritten);
 }
 void SelectAllCommand(HWND) {
   SelectAllText();

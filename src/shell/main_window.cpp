@@ -3,6 +3,8 @@
 #include <imm.h>
 #include <shellapi.h>
 
+#include "base/menu_marks.h"
+#include "base/shell_options.h"
 #include "document/document_commands.h"
 #include "document/document_state.h"
 #include "recent/recent_files.h"
@@ -10,13 +12,10 @@
 #include "resource.h"
 #include "settings/settings_store.h"
 #include "shell/commands.h"
-#include "shell/menu_marks.h"
 #include "shell/window_placement.h"
 #include "statusbar/status_bar.h"
 #include "view/edit_view.h"
 #include "view/view_appearance.h"
-
-ShellOptions Shell;
 
 void LoadShellOptions(HWND mainWindow) {
   Document.defaultEuc = ReadSettingInt(kDefaultEuc);

@@ -1,6 +1,5 @@
 list(APPEND HAKUZO_PURE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp)
 list(APPEND HAKUZO_WIN_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/app_instance.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/startup.cpp)

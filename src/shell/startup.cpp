@@ -2,17 +2,19 @@
 
 #include <shellapi.h>
 
+#include "base/app_instance.h"
+#include "base/shell_options.h"
 #include "document/document_state.h"
 #include "document/path_helpers.h"
 #include "resource.h"
 #include "settings/settings_store.h"
-#include "shell/app_instance.h"
 #include "shell/command_line.h"
 #include "shell/main_window.h"
 #include "text/text.h"
 #include "version.h"
 
 namespace {
+constexpr const char* kWindowClass = "HAKUZO";
 constexpr const char* kPathTooLong =
     "ファイル名が長すぎるため開けません。\n新しい文書で起動します。";
 }
@@ -61,7 +63,7 @@ ATOM RegisterMainWindowClass(WNDPROC windowProcedure) {
   SetAppIcon(LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDI_MAIN)));
   windowClass.hIcon = AppIcon();
   windowClass.hIconSm = LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDI_SMALL));
-  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
   windowClass.lpszClassName = kWindowClass;

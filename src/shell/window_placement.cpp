@@ -2,10 +2,11 @@
 
 #include <climits>
 
+#include "base/menu_marks.h"
+#include "base/shell_options.h"
 #include "resource.h"
+#include "settings/flip_option.h"
 #include "settings/settings_store.h"
-#include "shell/main_window.h"
-#include "shell/menu_marks.h"
 #include "shell/placement_math.h"
 
 namespace {
@@ -87,18 +88,16 @@ void SaveWindowPlacement(HWND mainWindow) {
 }
 
 void SavePositionCommand(HWND mainWindow) {
-  Shell.savePosition = Shell.savePosition ? 0 : 1;
-  MarkCommand(mainWindow, ID_SAVE_POSITION, Shell.savePosition);
   // Switching off leaves the old position in the file, unread while off.
-  if (Shell.savePosition) WritePosition(NormalRect(mainWindow));
-  WriteSetting(kSavePosition, Shell.savePosition);
+  if (FlipOption(mainWindow, &Shell.savePosition, ID_SAVE_POSITION, kSavePosition)) {
+    WritePosition(NormalRect(mainWindow));
+  }
 }
 
 void SaveSizeCommand(HWND mainWindow) {
-  Shell.saveSize = Shell.saveSize ? 0 : 1;
-  MarkCommand(mainWindow, ID_SAVE_SIZE, Shell.saveSize);
-  if (Shell.saveSize) WriteSize(NormalRect(mainWindow));
-  WriteSetting(kSaveSize, Shell.saveSize);
+  if (FlipOption(mainWindow, &Shell.saveSize, ID_SAVE_SIZE, kSaveSize)) {
+    WriteSize(NormalRect(mainWindow));
+  }
 }
 
 void OpenModeCommand(HWND mainWindow, int id) {

@@ -2,10 +2,11 @@
 
 #include <commctrl.h>
 
+#include "base/app_instance.h"
+#include "base/menu_marks.h"
 #include "resource.h"
+#include "settings/flip_option.h"
 #include "settings/settings_store.h"
-#include "shell/app_instance.h"
-#include "shell/menu_marks.h"
 #include "view/edit_view.h"
 
 StatusBarState StatusBar;
@@ -49,10 +50,8 @@ void ResizeStatusBar(int x, int y, int width, int height) {
 }
 
 void ToggleStatusBar(HWND mainWindow) {
-  StatusBar.visible = StatusBar.visible ? 0 : 1;
-  MarkCommand(mainWindow, ID_STATUS_BAR, StatusBar.visible);
-  WriteSetting(kStatusBar, StatusBar.visible);
-  ShowWindow(StatusBar.statusWindow, StatusBar.visible ? SW_SHOW : SW_HIDE);
+  int visible = FlipOption(mainWindow, &StatusBar.visible, ID_STATUS_BAR, kStatusBar);
+  ShowWindow(StatusBar.statusWindow, visible ? SW_SHOW : SW_HIDE);
   // The view and the bar are laid out again once the posted size arrives.
   RECT client;
   GetClientRect(mainWindow, &client);

@@ -1,10 +1,11 @@
 #include "view/edit_view.h"
 
+#include "base/app_instance.h"
+#include "base/menu_marks.h"
 #include "document/document_state.h"
 #include "resource.h"
+#include "settings/flip_option.h"
 #include "settings/settings_store.h"
-#include "shell/app_instance.h"
-#include "shell/menu_marks.h"
 #include "statusbar/status_bar.h"
 #include "view/auto_indent.h"
 #include "view/view_appearance.h"
@@ -93,9 +94,7 @@ void ToggleWordWrap(HWND mainWindow) {
     ShowMessage(mainWindow, kTooLargeToRewrap, MB_ICONWARNING);
     return;
   }
-  EditView.wordWrap = EditView.wordWrap ? 0 : 1;
-  MarkCommand(mainWindow, ID_WORD_WRAP, EditView.wordWrap);
-  WriteSetting(kTermRight, EditView.wordWrap);
+  FlipOption(mainWindow, &EditView.wordWrap, ID_WORD_WRAP, kTermRight);
   GreyCommand(mainWindow, ID_AUTO_INDENT, EditView.wordWrap);
 
   DWORD start = 0;
@@ -117,9 +116,7 @@ void ToggleWordWrap(HWND mainWindow) {
 }
 
 void ToggleAutoIndent(HWND mainWindow) {
-  EditView.autoIndent = EditView.autoIndent ? 0 : 1;
-  MarkCommand(mainWindow, ID_AUTO_INDENT, EditView.autoIndent);
-  WriteSetting(kAutoIndent, EditView.autoIndent);
+  FlipOption(mainWindow, &EditView.autoIndent, ID_AUTO_INDENT, kAutoIndent);
 }
 
 void SelectAllText() {

@@ -15,7 +15,9 @@ struct EditViewState {
 extern EditViewState EditView;
 
 // The control's style bits.
-constexpr DWORD kEditBaseStyle = 0x50201044;  // child, visible, vscroll, want-return, autovscroll, multiline
+constexpr DWORD kEditBaseStyle =
+    WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_WANTRETURN | ES_AUTOVSCROLL | ES_MULTILINE;
+static_assert(kEditBaseStyle == 0x50201044, "the view keeps the style it always had");
 constexpr DWORD kEditStyleWrap = kEditBaseStyle | ES_NOHIDESEL;
 constexpr DWORD kEditStyleNoWrap = kEditStyleWrap | WS_HSCROLL;
 

@@ -65,21 +65,22 @@ void CheckPrepare(const std::string& path) {
 }
 
 void CheckFinish(const std::string& chosen, const std::string& extension, int capacity,
-                 int hasExtension, int filterIndex) {
+                 int filterIndex) {
   std::string expected = chosen;
   bool fits = chosen.size() < static_cast<size_t>(kExtensionCapacity * 2 + 8);
-  if (!hasExtension && filterIndex != kFilterAll) {
+  const bool typedExtension = FileExtension(chosen.c_str()) != chosen.c_str();
+  if (!expected.empty() && expected.back() == '.') {
+    expected.pop_back();
+  } else if (!typedExtension && filterIndex != kFilterAll) {
     expected = chosen + "." + extension;
     fits = fits && expected.size() < static_cast<size_t>(kExtensionCapacity * 2 + 8);
-  } else if (!expected.empty() && expected.back() == '.') {
-    expected.pop_back();
   }
   fits = fits && static_cast<int>(expected.size()) <= capacity - 1;
 
   std::vector<char> path(capacity > 0 ? capacity : 1, '\x55');
   const std::vector<char> before = path;
-  const int done = FinishChosenPath(path.data(), capacity, chosen.c_str(), hasExtension,
-                                    filterIndex, extension.c_str());
+  const int done =
+      FinishChosenPath(path.data(), capacity, chosen.c_str(), filterIndex, extension.c_str());
   FUZZ_CHECK(done == (fits ? 1 : 0));
   if (fits) {
     FUZZ_CHECK(std::string(path.data()) == expected);
@@ -93,13 +94,11 @@ void CheckFinish(const std::string& chosen, const std::string& extension, int ca
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzBytes in{data, size};
   const int capacity = in.Int(kExtensionCapacity * 3) - 2;
-  const int flags = in.Byte();
-  const int filterIndex = flags % 3;
-  const int hasExtension = (flags >> 2) & 1;
+  const int filterIndex = in.Byte() % 3;
   // Lengths up to twice a path, so that every limit is passed.
   const std::string extension = in.Text(in.Int(kExtensionCapacity + 8));
   const std::string path = in.Text(600);
   CheckPrepare(path);
-  CheckFinish(path, extension, capacity, hasExtension, filterIndex);
+  CheckFinish(path, extension, capacity, filterIndex);
   return 0;
 }

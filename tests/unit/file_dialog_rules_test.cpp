@@ -20,10 +20,9 @@ std::string Pieces(const FileDialogSetup& setup) {
   return all;
 }
 
-std::string Finish(const char* chosen, int hasExtension, int filterIndex, const char* extension,
-                   int capacity = 260) {
+std::string Finish(const char* chosen, int filterIndex, const char* extension, int capacity = 260) {
   char path[600] = "unchanged";
-  if (!FinishChosenPath(path, capacity, chosen, hasExtension, filterIndex, extension)) return "<refused>";
+  if (!FinishChosenPath(path, capacity, chosen, filterIndex, extension)) return "<refused>";
   return path;
 }
 
@@ -74,26 +73,29 @@ TEST(FileDialogRules, AnExtensionTooLongForTheFilterOffersAllFiles) {
 }
 
 TEST(FileDialogRules, ChosenNamesGetTheRememberedExtension) {
-  EXPECT_EQ(Finish("C:\\d\\memo", 0, kFilterText, "txt"), "C:\\d\\memo.txt");
+  EXPECT_EQ(Finish("C:\\d\\memo", kFilterText, "txt"), "C:\\d\\memo.txt");
   // The remembered extension, not the selected filter's.
-  EXPECT_EQ(Finish("C:\\d\\new", 0, kFilterText, "log"), "C:\\d\\new.log");
-  EXPECT_EQ(Finish("C:\\d\\new", 0, kFilterCustom, "log"), "C:\\d\\new.log");
-  EXPECT_EQ(Finish("C:\\d\\README", 0, kFilterAll, "txt"), "C:\\d\\README");
-  EXPECT_EQ(Finish("C:\\d\\memo.", 1, kFilterText, "txt"), "C:\\d\\memo");
-  EXPECT_EQ(Finish("C:\\d\\memo.", 1, kFilterAll, "txt"), "C:\\d\\memo");
-  EXPECT_EQ(Finish("C:\\d\\a.txt", 1, kFilterText, "log"), "C:\\d\\a.txt");
+  EXPECT_EQ(Finish("C:\\d\\new", kFilterText, "log"), "C:\\d\\new.log");
+  EXPECT_EQ(Finish("C:\\d\\new", kFilterCustom, "log"), "C:\\d\\new.log");
+  EXPECT_EQ(Finish("C:\\d\\README", kFilterAll, "txt"), "C:\\d\\README");
+  // A final dot is dropped and nothing appended, whatever the filter.
+  EXPECT_EQ(Finish("C:\\d\\memo.", kFilterText, "txt"), "C:\\d\\memo");
+  EXPECT_EQ(Finish("C:\\d\\memo.", kFilterAll, "txt"), "C:\\d\\memo");
+  EXPECT_EQ(Finish("C:\\d\\a.txt", kFilterText, "log"), "C:\\d\\a.txt");
+  // A dot in a folder's name only: the name itself has no extension.
+  EXPECT_EQ(Finish("C:\\d.old\\memo", kFilterText, "txt"), "C:\\d.old\\memo.txt");
 }
 
 TEST(FileDialogRules, APathThatOutgrowsTheDocumentPathIsRefused) {
   // Paths of 260 bytes and more cannot be opened; the document path holds 259.
   std::string folder = "C:\\" + std::string(250, 'd') + "\\";  // 254 bytes
   std::string name = folder + "a";
-  EXPECT_EQ(Finish(name.c_str(), 0, kFilterText, "txt"), name + ".txt");  // 259: fits
+  EXPECT_EQ(Finish(name.c_str(), kFilterText, "txt"), name + ".txt");  // 259: fits
   std::string longer = folder + "ab";
-  EXPECT_EQ(Finish(longer.c_str(), 0, kFilterText, "txt"), "<refused>");  // 260
-  EXPECT_EQ(Finish(longer.c_str(), 1, kFilterText, "txt"), longer);
+  EXPECT_EQ(Finish(longer.c_str(), kFilterText, "txt"), "<refused>");  // 260
+  EXPECT_EQ(Finish(longer.c_str(), kFilterAll, "txt"), longer);
   std::string hugeExtension(255, 'e');
-  EXPECT_EQ(Finish("C:\\", 0, kFilterText, hugeExtension.c_str()), "C:\\." + hugeExtension);
-  EXPECT_EQ(Finish("C:\\a", 0, kFilterText, hugeExtension.c_str()), "<refused>");
-  EXPECT_EQ(Finish("C:\\a", 0, kFilterText, hugeExtension.c_str(), 600), "C:\\a." + hugeExtension);
+  EXPECT_EQ(Finish("C:\\", kFilterText, hugeExtension.c_str()), "C:\\." + hugeExtension);
+  EXPECT_EQ(Finish("C:\\a", kFilterText, hugeExtension.c_str()), "<refused>");
+  EXPECT_EQ(Finish("C:\\a", kFilterText, hugeExtension.c_str(), 600), "C:\\a." + hugeExtension);
 }

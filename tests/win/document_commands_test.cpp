@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "base/shell_options.h"
 #include "document/document_commands.h"
 #include "document/document_state.h"
 #include "expected_texts.h"
 #include "harness.h"
 #include "recent/recent_files.h"
 #include "resource.h"
-#include "shell/main_window.h"
 #include "text/text.h"
 #include "view/edit_view.h"
 #include "window_fixture.h"

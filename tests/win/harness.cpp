@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <deque>
 
+#include "base/app_instance.h"
 #include "document/document_state.h"
 #include "resource.h"
 #include "settings/settings_store.h"
-#include "shell/app_instance.h"
 #include "shell/main_window.h"
 #include "shell/startup.h"
 #include "statusbar/status_bar.h"

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/shell_options.h"
 #include "document/document_commands.h"
 #include "document/document_state.h"
 #include "expected_texts.h"
@@ -18,7 +19,6 @@
 #include "resource.h"
 #include "search/find_replace.h"
 #include "settings/settings_keys.h"
-#include "shell/main_window.h"
 #include "shell/startup.h"
 #include "text/text.h"
 #include "view/edit_view.h"

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/shell_options.h"
 #include "harness.h"
 #include "resource.h"
-#include "shell/main_window.h"
 #include "statusbar/status_bar.h"
 #include "view/edit_view.h"
 
@@ -83,7 +83,7 @@ TEST_F(MainWindow, MenuIsTheJapaneseCommandTable) {
       "    前回終了時の状態で起動(&M) =40012",
       "    常に最大化して起動(&A) =40013",
       "  -",
-      "  右端で居り返す(&E) =40023",
+      "  右端で折り返す(&E) =40023",
       "  ステータスバー(&S) =41001",
       "  オートインデント(&A) =40033",
       "  起動時にIMEをオン(&I) =40042",

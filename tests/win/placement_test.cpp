@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "base/shell_options.h"
 #include "harness.h"
-#include "window_fixture.h"
-#include "shell/main_window.h"
 #include "shell/startup.h"
 #include "shell/window_placement.h"
+#include "window_fixture.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "base/shell_options.h"
 #include "document/document_state.h"
 #include "harness.h"
 #include "recent/recent_files.h"
 #include "resource.h"
 #include "settings/settings_store.h"
-#include "shell/main_window.h"
 #include "text/text.h"
 
 namespace {

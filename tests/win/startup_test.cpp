@@ -6,9 +6,9 @@
 
 #include <string>
 
+#include "base/shell_options.h"
 #include "document/document_state.h"
 #include "harness.h"
-#include "shell/main_window.h"
 #include "shell/startup.h"
 
 namespace {

@@ -10,7 +10,6 @@ void SetAppIcon(HICON icon);
 
 // The caption of every message box and the plain window title.
 inline constexpr const char* kAppName = "Hakuzo";
-inline constexpr const char* kWindowClass = "HAKUZO";
 
 // A message box owned by owner with the program's caption.
 int ShowMessage(HWND owner, const char* text, UINT type);

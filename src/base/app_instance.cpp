@@ -1,4 +1,4 @@
-#include "shell/app_instance.h"
+#include "base/app_instance.h"
 
 namespace {
 HINSTANCE instanceHandle;

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "resource.h"
+
 inline void MarkCommand(HWND mainWindow, int id, int on) {
   CheckMenuItem(GetMenu(mainWindow), id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
 }
@@ -12,4 +14,4 @@ inline void GreyCommand(HWND mainWindow, int id, int grey) {
 }
 
 // Posts the internal refresh command to the main window.
-inline void PostRefresh(HWND mainWindow) { PostMessageA(mainWindow, WM_COMMAND, 40100, 0); }
+inline void PostRefresh(HWND mainWindow) { PostMessageA(mainWindow, WM_COMMAND, ID_REFRESH, 0); }

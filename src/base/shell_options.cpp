@@ -1,0 +1,3 @@
+#include "base/shell_options.h"
+
+ShellOptions Shell;
