@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/system_calls.h"
 #include "document/document_file.h"
-#include "document/write_seams.h"
 #include "harness.h"
 #include "text/text.h"
 
@@ -261,9 +261,9 @@ TEST(DocumentFile, FullBufferIsNotSaved) {
   EXPECT_EQ(ReadBytes(path).size(), 63999u);
 }
 
-// The two faults below cannot be made for real here (root under Wine may
-// create files in any folder; ReplaceFileA does not stop half-way), so the
-// save's seam stands in for exactly the failing call.
+// The faults below cannot be made for real here (root under Wine may create
+// files in any folder; ReplaceFileA does not stop half-way; every call is
+// there), so the looked-up call stands in for exactly the failing one.
 namespace {
 DWORD seamError;
 enum class ReplaceFault { DropTarget, DropTargetHoldTemp, LockTarget } replaceFault;
@@ -290,6 +290,15 @@ BOOL WINAPI BrokenReplace(LPCSTR replaced, LPCSTR replacement, LPCSTR, DWORD, LP
   return FALSE;
 }
 
+// MoveFileExA as Windows 95 has it; the temporary file is held open, so the
+// plain rename after it fails for real.
+BOOL WINAPI MoveOf95(LPCSTR from, LPCSTR, DWORD) {
+  heldFile =
+      CreateFileA(from, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+  return FALSE;
+}
+
 void ReleaseHeldFile() {
   if (heldFile != INVALID_HANDLE_VALUE) CloseHandle(heldFile);
   heldFile = INVALID_HANDLE_VALUE;
@@ -298,7 +307,7 @@ void ReleaseHeldFile() {
 struct SeamsRestored {
   ~SeamsRestored() {
     ReleaseHeldFile();
-    RestoreSaveSeams();
+    ResetSystemCalls();
   }
 };
 }  // namespace
@@ -308,7 +317,7 @@ TEST(DocumentFileSeams, NoTemporaryFileWritesInPlace) {
   std::string folder = TestFolder();
   std::string path = folder + "\\memo.txt";
   WriteBytes(path, "old bytes, longer than the new ones");
-  SaveSeams.getTempFileName = NoTempName;
+  Calls().getTempFileName = NoTempName;
 
   // No right to create files in the folder, or every temporary name taken.
   seamError = ERROR_ACCESS_DENIED;
@@ -329,7 +338,7 @@ TEST(DocumentFileSeams, HalfFinishedReplaceNeverLosesBothCopies) {
   std::string folder = TestFolder();
   std::string path = folder + "\\memo.txt";
   const std::string text = "the new text\r\n";
-  SaveSeams.replaceFile = BrokenReplace;
+  Calls().replaceFile = BrokenReplace;
 
   // The old file is gone: the move gives the new one its name.
   WriteBytes(path, "old");
@@ -346,6 +355,7 @@ TEST(DocumentFileSeams, HalfFinishedReplaceNeverLosesBothCopies) {
   ASSERT_EQ(left.size(), 1u);
   EXPECT_EQ(left[0].substr(0, 3), "hkz");
   EXPECT_EQ(ReadBytes(folder + "\\" + left[0]), text);
+  EXPECT_EQ(ReadBytes(KeptCopyPath()), text);
   DeleteFileA((folder + "\\" + left[0]).c_str());
 
   // The old file is still whole: the temporary file goes, the save fails.
@@ -354,7 +364,38 @@ TEST(DocumentFileSeams, HalfFinishedReplaceNeverLosesBothCopies) {
   EXPECT_EQ(Save(path, text), 0);
   ReleaseHeldFile();
   EXPECT_EQ(ReadBytes(path), "old");
+  EXPECT_STREQ(KeptCopyPath(), "");
   EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"memo.txt"});
+  // Whole at 5 GiB too: its size is compared with all 64 bits.
+  ASSERT_TRUE(MakeSparseFile(path, 5ll << 30));
+  EXPECT_EQ(Save(path, text), 0);
+  ReleaseHeldFile();
+  EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"memo.txt"});
+  DeleteFileA(path.c_str());
+}
+
+TEST(DocumentFileSeams, WithoutReplaceOrMoveTheOldFileGoesFirst) {
+  SeamsRestored restore;
+  std::string folder = TestFolder();
+  std::string path = folder + "\\memo.txt";
+  const std::string text = "the new text\r\n";
+  // Windows 95: no ReplaceFileA, a MoveFileExA that does nothing.
+  WriteBytes(path, "old");
+  Calls().replaceFile = nullptr;
+  Calls().moveFileEx = nullptr;
+  EXPECT_EQ(Save(path, text), 1);
+  EXPECT_EQ(ReadBytes(path), text);
+  EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"memo.txt"});
+
+  // The rename fails after the old file went: the new text stays, named.
+  Calls().moveFileEx = MoveOf95;
+  EXPECT_EQ(Save(path, "newer"), 0);
+  ReleaseHeldFile();
+  std::vector<std::string> left = FilesIn(folder);
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_EQ(folder + "\\" + left[0], KeptCopyPath());
+  EXPECT_EQ(ReadBytes(KeptCopyPath()), "newer");
+  DeleteFileA(KeptCopyPath());
 }
 
 // A full disk for real: tests/e2e/full_disk.sh mounts a 64 KiB tmpfs and

@@ -1,0 +1,1 @@
+list(APPEND HAKUZO_WIN_SOURCES ${CMAKE_CURRENT_LIST_DIR}/system_calls.cpp)
