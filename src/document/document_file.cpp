@@ -35,19 +35,44 @@ int MakeSiblingTempFile(const char* path, char* tempPath) {
   return Calls().getTempFileName(folder, "hkz", 0, tempPath) != 0;
 }
 
-// The plain truncating save, for when no file can be made beside the target.
+// For when no file can be made beside the target: over the old bytes, but
+// so that a full disk cannot cut them off. What needs new room on the disk
+// comes first: the file grows to the new length and takes the bytes past its
+// old end (written, since a file system that keeps files sparse reserves
+// nothing for the mere growth); only then are the old bytes written over,
+// which needs no room. A failure before that cuts the file back to its old
+// length.
 long long WriteInPlace(const char* path, const char* text, DWORD length) {
-  HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return -1;
+  DWORD high = 0;
+  DWORD oldLength = GetFileSize(file, &high);
+  bool ok = oldLength != INVALID_FILE_SIZE || GetLastError() == NO_ERROR;
   DWORD written = 0;
-  WriteAll(file, text, length, &written);
+  if (ok && high == 0 && oldLength < length) {
+    DWORD tail = 0;
+    ok = SetFilePointer(file, static_cast<LONG>(length), nullptr, FILE_BEGIN) == length &&
+         SetEndOfFile(file) &&
+         SetFilePointer(file, static_cast<LONG>(oldLength), nullptr, FILE_BEGIN) == oldLength &&
+         WriteAll(file, text + oldLength, length - oldLength, &tail);
+    if (!ok) {
+      SetFilePointer(file, static_cast<LONG>(oldLength), nullptr, FILE_BEGIN);
+      SetEndOfFile(file);
+    } else {
+      ok = SetFilePointer(file, 0, nullptr, FILE_BEGIN) == 0 &&
+           WriteAll(file, text, oldLength, &written);
+      written += tail;
+    }
+  } else if (ok) {
+    ok = WriteAll(file, text, length, &written) && SetEndOfFile(file);
+  }
   CloseHandle(file);
-  return written;
+  return ok ? written : -1;
 }
 
-// On a full disk the in-place write would cut the old file short and lose
-// it; every other reason for having no temporary file leaves it room.
+// On a full disk the in-place write can only fail too; every other reason
+// for having no temporary file leaves it room.
 bool DiskIsFull(DWORD error) {
   return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
 }

@@ -238,7 +238,10 @@ TEST(DocumentFile, LongFolderStillSaves) {
   ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr));
   std::string path = deep + "\\memo.txt";
   ASSERT_LE(path.size(), 259u);
+  // Written in place: longer, then shorter than the file.
   EXPECT_EQ(Save(path, "one"), 1);
+  EXPECT_EQ(Save(path, "a longer text"), 1);
+  EXPECT_EQ(ReadBytes(path), "a longer text");
   EXPECT_EQ(Save(path, "two"), 1);
   EXPECT_EQ(ReadBytes(path), "two");
   EXPECT_EQ(FilesIn(deep), std::vector<std::string>{"memo.txt"});
@@ -434,6 +437,12 @@ TEST(DocumentFullDisk, ShortWritesKeepTheOldFileAndLeaveNothing) {
   EXPECT_TRUE(ReadBytes(old) == "old bytes") << ReadBytes(old).size() << " bytes";
   EXPECT_EQ(Save(folder + "\\new.txt", text), 0);
   EXPECT_FALSE(FileExists(folder + "\\new.txt"));
+  // No temporary file to be had: in place, and still the old bytes stay.
+  seamError = ERROR_ACCESS_DENIED;
+  Calls().getTempFileName = NoTempName;
+  EXPECT_EQ(Save(old, text), 0);
+  ResetSystemCalls();
+  EXPECT_TRUE(ReadBytes(old) == "old bytes") << ReadBytes(old).size() << " bytes";
   EXPECT_EQ(FilesIn(folder), (std::vector<std::string>{"filler", "old.txt"}));
 
   // With room again the same saves succeed.
