@@ -23,10 +23,11 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL i686)
 else()
   set(HAKUZO_ENTRY ProcessEntry)
 endif()
-add_executable(hakuzo WIN32 ${CMAKE_SOURCE_DIR}/src/shell/process_entry.cpp $<TARGET_OBJECTS:hakuzo_resources>)
+add_executable(hakuzo WIN32 ${CMAKE_SOURCE_DIR}/src/shell/process_entry.cpp ${HAKUZO_EXE_SOURCES}
+  $<TARGET_OBJECTS:hakuzo_resources>)
 target_compile_options(hakuzo PRIVATE ${HAKUZO_PROGRAM_FLAGS})
 target_link_libraries(hakuzo PRIVATE hakuzo_win)
-target_link_options(hakuzo PRIVATE -static -nostartfiles -Wl,-e,${HAKUZO_ENTRY} -s)
+target_link_options(hakuzo PRIVATE -static -nostartfiles -Wl,-e,${HAKUZO_ENTRY} -Wl,--gc-sections -s)
 
 if(HAKUZO_TESTS)
   enable_testing()
