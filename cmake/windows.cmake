@@ -2,7 +2,8 @@
 # end-to-end tests, i686 runs its tests under the 32-bit Wine loader.
 add_compile_definitions(WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0500)
 
-set(HAKUZO_SYSTEM_LIBS comctl32 comdlg32 shell32 imm32 advapi32 gdi32 user32 kernel32)
+# comdlg32 and shell32 are loaded at their first use (src/base/system_calls).
+set(HAKUZO_SYSTEM_LIBS comctl32 imm32 advapi32 gdi32 user32 kernel32)
 
 add_library(hakuzo_win STATIC ${HAKUZO_WIN_SOURCES})
 target_link_libraries(hakuzo_win PUBLIC hakuzo_pure ${HAKUZO_SYSTEM_LIBS})
@@ -22,10 +23,11 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL i686)
 else()
   set(HAKUZO_ENTRY ProcessEntry)
 endif()
-add_executable(hakuzo WIN32 ${CMAKE_SOURCE_DIR}/src/shell/process_entry.cpp $<TARGET_OBJECTS:hakuzo_resources>)
+add_executable(hakuzo WIN32 ${CMAKE_SOURCE_DIR}/src/shell/process_entry.cpp ${HAKUZO_EXE_SOURCES}
+  $<TARGET_OBJECTS:hakuzo_resources>)
 target_compile_options(hakuzo PRIVATE ${HAKUZO_PROGRAM_FLAGS})
 target_link_libraries(hakuzo PRIVATE hakuzo_win)
-target_link_options(hakuzo PRIVATE -static -nostartfiles -Wl,-e,${HAKUZO_ENTRY} -s)
+target_link_options(hakuzo PRIVATE -static -nostartfiles -Wl,-e,${HAKUZO_ENTRY} -Wl,--gc-sections -s)
 
 if(HAKUZO_TESTS)
   enable_testing()

@@ -2,6 +2,7 @@
 
 #include "base/app_instance.h"
 #include "base/menu_marks.h"
+#include "base/system_calls.h"
 #include "document/document_file.h"
 #include "document/document_state.h"
 #include "document/document_title.h"
@@ -24,6 +25,9 @@ constexpr const char* kOpenFailed =
 constexpr const char* kSaveFailed =
     "ファイルの保存に失敗しました\n\nCheck！\t－ディスク容量が不足していないか\n\t－読み取り専用"
     "ファイルでないか\n\t－ファイル名は正しいか";
+// The old file is gone and the new text stayed under a temporary name.
+constexpr const char* kSaveKeptCopy =
+    "ファイルの保存に失敗しました。\n保存した内容は次のファイルに残っています:\n%s";
 // The save converts through buffers of 64,000 bytes; a longer text would be
 // cut on disk, so it is not saved at all.
 constexpr const char* kTooLargeToSave =
@@ -177,7 +181,9 @@ int SaveCommand(HWND mainWindow) {
   // The text fits: the refusal above has measured it.
   GetEditText(Document.TextBuffer, BufferCapacity + 1);
   if (!SaveDocument()) {
-    ShowMessage(mainWindow, kSaveFailed, MB_ICONWARNING);
+    char kept[512];
+    FormatText(kept, sizeof kept, kSaveKeptCopy, KeptCopyPath());
+    ShowMessage(mainWindow, KeptCopyPath()[0] ? kept : kSaveFailed, MB_ICONWARNING);
     return 0;
   }
   // The file now holds what the editor wrote, and gives it back.
@@ -199,17 +205,22 @@ int SaveAsCommand(HWND mainWindow) {
 
 void OpenDroppedFile(HWND mainWindow, HDROP drop) {
   SetForegroundWindow(mainWindow);
+  ShellCalls* shell = ShellLibrary();
+  if (!shell) {
+    ShowMessage(mainWindow, MissingLibraryText(), MB_ICONWARNING);
+    return;
+  }
   if (!ConfirmDiscard(mainWindow)) {
-    DragFinish(drop);
+    shell->dragFinish(drop);
     return;
   }
   // The first file only. A name the document path cannot hold is refused
   // rather than cut into the name of another file.
   char path[kPathCapacity];
-  UINT length = DragQueryFileA(drop, 0, nullptr, 0);
+  UINT length = shell->dragQueryFile(drop, 0, nullptr, 0);
   int fits = length > 0 && length < static_cast<UINT>(kMaxPathLength) &&
-             DragQueryFileA(drop, 0, path, sizeof path) == length;
-  DragFinish(drop);
+             shell->dragQueryFile(drop, 0, path, sizeof path) == length;
+  shell->dragFinish(drop);
   if (!fits) {
     ShowMessage(mainWindow, kPathTooLong, MB_ICONWARNING);
     return;

@@ -2,23 +2,15 @@
 
 #include <windows.h>
 
+#include "base/system_calls.h"
 #include "document/path_helpers.h"
-#include "document/write_seams.h"
 #include "text/text.h"
 
 namespace {
 
-// Wrappers with addresses known at link time: the editor has no C runtime
-// start-up, so the seam must be constant-initialized, and an imported
-// function's address is only known once the program is loaded.
-UINT WINAPI RealGetTempFileName(LPCSTR folder, LPCSTR prefix, UINT unique, LPSTR tempPath) {
-  return GetTempFileNameA(folder, prefix, unique, tempPath);
-}
-BOOL WINAPI RealReplaceFile(LPCSTR replaced, LPCSTR replacement, LPCSTR backup, DWORD flags,
-                            LPVOID exclude, LPVOID reserved) {
-  return ReplaceFileA(replaced, replacement, backup, flags, exclude, reserved);
-}
-constexpr WriteSeams kRealSeams = {RealGetTempFileName, RealReplaceFile};
+// The path of the temporary file that the last save kept as the one
+// complete copy of the text; empty when it kept none.
+char keptCopy[MAX_PATH + 1];
 
 // WriteFile in pieces: one call may write less than asked on some devices.
 bool WriteAll(HANDLE file, const char* bytes, DWORD length, DWORD* written) {
@@ -40,42 +32,90 @@ int MakeSiblingTempFile(const char* path, char* tempPath) {
   *FileNamePart(folder) = 0;
   if (!folder[0]) CopyText(folder, sizeof folder, ".\\");
   if (TextLength(folder) > MAX_PATH - 14) return -1;
-  return SaveSeams.getTempFileName(folder, "hkz", 0, tempPath) != 0;
+  return Calls().getTempFileName(folder, "hkz", 0, tempPath) != 0;
 }
 
-// The plain truncating save, for when no file can be made beside the target.
+// For when no file can be made beside the target: over the old bytes, but
+// so that a full disk cannot cut them off. What needs new room on the disk
+// comes first: the file grows to the new length and takes the bytes past its
+// old end (written, since a file system that keeps files sparse reserves
+// nothing for the mere growth); only then are the old bytes written over,
+// which needs no room. A failure before that cuts the file back to its old
+// length.
 long long WriteInPlace(const char* path, const char* text, DWORD length) {
-  HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return -1;
+  DWORD high = 0;
+  DWORD oldLength = GetFileSize(file, &high);
+  bool ok = oldLength != INVALID_FILE_SIZE || GetLastError() == NO_ERROR;
   DWORD written = 0;
-  WriteAll(file, text, length, &written);
+  if (ok && high == 0 && oldLength < length) {
+    DWORD tail = 0;
+    ok = SetFilePointer(file, static_cast<LONG>(length), nullptr, FILE_BEGIN) == length &&
+         SetEndOfFile(file) &&
+         SetFilePointer(file, static_cast<LONG>(oldLength), nullptr, FILE_BEGIN) == oldLength &&
+         WriteAll(file, text + oldLength, length - oldLength, &tail);
+    if (!ok) {
+      SetFilePointer(file, static_cast<LONG>(oldLength), nullptr, FILE_BEGIN);
+      SetEndOfFile(file);
+    } else {
+      ok = SetFilePointer(file, 0, nullptr, FILE_BEGIN) == 0 &&
+           WriteAll(file, text, oldLength, &written);
+      written += tail;
+    }
+  } else if (ok) {
+    ok = WriteAll(file, text, length, &written) && SetEndOfFile(file);
+  }
   CloseHandle(file);
-  return written;
+  return ok ? written : -1;
 }
 
-// On a full disk the in-place write would cut the old file short and lose
-// it; every other reason for having no temporary file leaves it room.
+// On a full disk the in-place write can only fail too; every other reason
+// for having no temporary file leaves it room.
 bool DiskIsFull(DWORD error) {
   return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
 }
 
 // Whether path still is the old file: a file (no folder) of its old size.
+// FindFirstFileA tells both on every Windows; GetFileAttributesExA is not
+// there on 95.
 bool StillHoldsOldFile(const char* path, unsigned long long oldSize) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return false;
-  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(path, &found);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  FindClose(search);
+  if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
   unsigned long long size =
-      (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+      (static_cast<unsigned long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
   return size == oldSize;
+}
+
+// Gives the complete temporary file the document's name. ReplaceFileA keeps
+// the old file's attributes and security. Where it is missing (before 2000),
+// refused (some file systems) or stops after the old file has already gone
+// (ERROR_UNABLE_TO_MOVE_REPLACEMENT), a replacing move does it. Windows 95,
+// 98 and Me have neither: there the old file goes first and the new one
+// takes its name after.
+bool PutInPlace(const char* path, const char* tempPath) {
+  SystemCalls& calls = Calls();
+  if (calls.replaceFile && calls.replaceFile(path, tempPath, nullptr,
+                                             REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+    return true;
+  }
+  if (calls.moveFileEx) {
+    if (calls.moveFileEx(tempPath, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return true;
+    }
+    if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return false;
+  }
+  return DeleteFileA(path) && MoveFileA(tempPath, path);
 }
 
 }  // namespace
 
-WriteSeams SaveSeams = kRealSeams;
-
-void RestoreSaveSeams() {
-  SaveSeams = kRealSeams;
+const char* KeptCopyPath() {
+  return keptCopy;
 }
 
 long long ReadDocumentFile(const char* path, char* buffer, int cap) {
@@ -106,6 +146,7 @@ long long ReadDocumentFile(const char* path, char* buffer, int cap) {
 }
 
 long long WriteDocumentFile(const char* path, const char* text) {
+  keptCopy[0] = 0;
   DWORD length = static_cast<DWORD>(TextLength(text));
   // Wine run by root opens read-only files for writing, and the replacing
   // move below would not stop at one either: Windows refuses them, so do we.
@@ -126,8 +167,10 @@ long long WriteDocumentFile(const char* path, const char* text) {
     if (!complete) DeleteFileA(path);
     return written;
   }
-  LARGE_INTEGER oldSize;
-  if (!GetFileSizeEx(target, &oldSize)) oldSize.QuadPart = -1;
+  DWORD oldHigh = 0;
+  DWORD oldLow = GetFileSize(target, &oldHigh);
+  unsigned long long oldSize = (static_cast<unsigned long long>(oldHigh) << 32) | oldLow;
+  if (oldLow == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) oldSize = ~0ull;
   CloseHandle(target);
 
   char tempPath[MAX_PATH + 1];
@@ -150,19 +193,13 @@ long long WriteDocumentFile(const char* path, const char* text) {
     DeleteFileA(tempPath);
     return written < length ? static_cast<long long>(written) : -1;
   }
-  // ReplaceFileA keeps the old file's attributes and security. Where it is
-  // refused (some file systems), or stops after the old file has already
-  // gone (ERROR_UNABLE_TO_MOVE_REPLACEMENT), a replacing move gives the new
-  // file its name.
-  if (SaveSeams.replaceFile(path, tempPath, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                            nullptr) ||
-      MoveFileExA(tempPath, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return written;
-  }
+  if (PutInPlace(path, tempPath)) return written;
   // The temporary file goes only while the old one is there in full; else it
   // is the one complete copy of the text and stays for the user to find.
-  if (StillHoldsOldFile(path, static_cast<unsigned long long>(oldSize.QuadPart))) {
+  if (StillHoldsOldFile(path, oldSize)) {
     DeleteFileA(tempPath);
+  } else {
+    CopyText(keptCopy, sizeof keptCopy, tempPath);
   }
   return -1;
 }
@@ -181,6 +218,7 @@ LoadOutcome LoadDocument() {
 
 int SaveDocument() {
   DocumentState& d = Document;
+  keptCopy[0] = 0;
   if (!EncodeTextForSave(d)) return 0;
   long long n = WriteDocumentFile(d.path, d.TextBuffer);
   return n >= 0 && n == TextLength(d.TextBuffer);

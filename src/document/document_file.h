@@ -15,8 +15,12 @@ long long ReadDocumentFile(const char* path, char* buffer, int cap);
 // temporary file beside it, so a failed write leaves it as it was; where no
 // such file can be made the old file is written over in place. When the old
 // file is gone and the new one cannot take its name, the temporary file is
-// kept (the one complete copy) and the result is -1.
+// kept (the one complete copy), KeptCopyPath names it and the result is -1.
 long long WriteDocumentFile(const char* path, const char* text);
+
+// The temporary file that the last save kept as the one complete copy of
+// the text, or the empty string.
+const char* KeptCopyPath();
 
 // Reads the file named by Document.path into TextBuffer in editor form.
 LoadOutcome LoadDocument();

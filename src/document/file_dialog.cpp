@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "base/app_instance.h"
+#include "base/system_calls.h"
 #include "document/document_state.h"
 #include "document/file_dialog_rules.h"
 #include "document/path_helpers.h"
@@ -32,6 +33,11 @@ void InitialSaveName(const char* path, char* fileName) {
 }  // namespace
 
 int RunFileDialog(HWND owner, char* path, int save) {
+  DialogCalls* dialogs = DialogLibrary();
+  if (!dialogs) {
+    ShowMessage(owner, MissingLibraryText(), MB_ICONWARNING);
+    return 0;
+  }
   FileDialogSetup setup;
   PrepareFileDialog(path, &setup);
   char fileName[kFileNameCapacity] = {};
@@ -50,9 +56,9 @@ int RunFileDialog(HWND owner, char* path, int save) {
   dialog.lpstrTitle = save ? kSaveTitle : kOpenTitle;
   dialog.Flags = save ? kOpenFlags | OFN_OVERWRITEPROMPT : kOpenFlags;
 
-  BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+  BOOL chosen = save ? dialogs->getSaveFileName(&dialog) : dialogs->getOpenFileName(&dialog);
   if (!chosen) {
-    DWORD error = CommDlgExtendedError();
+    DWORD error = dialogs->commDlgExtendedError();
     if (error) {
       char text[256];
       FormatText(text, sizeof text, kDialogFailed, static_cast<int>(error));

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "base/app_instance.h"
+#include "base/system_calls.h"
 #include "document/path_helpers.h"
 #include "relay/relay_text.h"
 #include "resource.h"
@@ -20,7 +21,6 @@ constexpr DWORD kEditorCreationFlags =
     CREATE_DEFAULT_ERROR_MODE | CREATE_NEW_PROCESS_GROUP | CREATE_NEW_CONSOLE;
 static_assert(kEditorCreationFlags == 0x04000210, "creation flags of the external editor");
 
-
 // The controls that only matter while the hand-over is on, in the order
 // they are switched.
 constexpr int kDependentControls[] = {IDC_RELAY_EDITOR_LABEL, IDC_RELAY_PROCESS_NAME,
@@ -36,6 +36,11 @@ void ApplyEnableRule(HWND dialog) {
 }
 
 void BrowseForEditor(HWND dialog) {
+  DialogCalls* dialogs = DialogLibrary();
+  if (!dialogs) {
+    ShowMessage(dialog, MissingLibraryText(), MB_ICONWARNING);
+    return;
+  }
   char name[256] = {};
   OPENFILENAMEA ofn = {};
   // The NT 4 form of the record, which every system takes.
@@ -47,7 +52,7 @@ void BrowseForEditor(HWND dialog) {
   ofn.lpstrTitle = "エディタの指定";
   ofn.lpstrDefExt = "exe";
   ofn.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-  if (GetOpenFileNameA(&ofn)) SetDlgItemTextA(dialog, IDC_RELAY_PROCESS_NAME, name);
+  if (dialogs->getOpenFileName(&ofn)) SetDlgItemTextA(dialog, IDC_RELAY_PROCESS_NAME, name);
 }
 
 void AcceptDialog(HWND dialog) {

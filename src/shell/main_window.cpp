@@ -53,7 +53,6 @@ namespace {
 void CreateContents(HWND window) {
   LoadRelaySettings();
   LoadShellOptions(window);
-  DragAcceptFiles(window, TRUE);
   CreateStatusBar(window);
   SetUpEditView(window);
   // A new window has nothing to lose: the document it replaces is none.

@@ -4,6 +4,7 @@
 
 #include "base/app_instance.h"
 #include "base/shell_options.h"
+#include "base/system_calls.h"
 #include "document/document_state.h"
 #include "document/path_helpers.h"
 #include "resource.h"
@@ -17,7 +18,7 @@ namespace {
 constexpr const char* kWindowClass = "HAKUZO";
 constexpr const char* kPathTooLong =
     "ファイル名が長すぎるため開けません。\n新しい文書で起動します。";
-}
+}  // namespace
 
 int PathFromCommandLine(char* argument) {
   char* path = Document.path;
@@ -71,14 +72,20 @@ ATOM RegisterMainWindowClass(WNDPROC windowProcedure) {
 }
 
 HWND CreateMainWindow() {
-  return CreateWindowExA(0, kWindowClass, kAppName, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                         AppInstance(), nullptr);
+  return CreateWindowExA(WS_EX_ACCEPTFILES, kWindowClass, kAppName, WS_OVERLAPPEDWINDOW,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                         nullptr, AppInstance(), nullptr);
 }
 
 void ShowAboutBox(HWND owner) {
-  ShellAboutA(owner, kAppName,
-              "Copyright (C) 2026 Hakuzo developers\r\nHakuzo " HAKUZO_VERSION_STRING, AppIcon());
+  ShellCalls* shell = ShellLibrary();
+  if (!shell) {
+    ShowMessage(owner, MissingLibraryText(), MB_ICONWARNING);
+    return;
+  }
+  shell->shellAbout(owner, kAppName,
+                    "Copyright (C) 2026 Hakuzo developers\r\nHakuzo " HAKUZO_VERSION_STRING,
+                    AppIcon());
 }
 
 int ChooseShowMode(int requested) {

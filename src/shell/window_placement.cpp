@@ -4,6 +4,7 @@
 
 #include "base/menu_marks.h"
 #include "base/shell_options.h"
+#include "base/system_calls.h"
 #include "resource.h"
 #include "settings/flip_option.h"
 #include "settings/settings_store.h"
@@ -27,20 +28,32 @@ LONG FarEdge(int start, int size) {
   return edge > INT_MAX ? INT_MAX : static_cast<LONG>(edge);
 }
 
+// The monitor nearest to rect and its work area. Windows 95 and NT 4.0 know
+// one monitor only: the screen, less the task bar.
+void NearestMonitor(const RECT& rect, PlacementArea* monitor, PlacementArea* work) {
+  SystemCalls& calls = Calls();
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  RECT& m = info.rcMonitor;
+  RECT& w = info.rcWork;
+  if (!calls.monitorFromRect || !calls.getMonitorInfo ||
+      !calls.getMonitorInfo(calls.monitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info)) {
+    m = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &w, 0)) w = m;
+  }
+  *monitor = {m.left, m.top, m.right, m.bottom};
+  *work = {w.left, w.top, w.right, w.bottom};
+}
+
 // A stored position from a monitor that is gone would put the window where
 // no one can reach it to move it back; such a window comes onto the nearest
 // monitor. One that shows even a corner stays exactly where it was.
 void MoveReachable(HWND mainWindow, int x, int y, int width, int height) {
-  PlacementBox box{x, y, width, height};
   RECT probe = {x, y, FarEdge(x, width), FarEdge(y, height)};
-  MONITORINFO monitor = {};
-  monitor.cbSize = sizeof monitor;
-  if (GetMonitorInfoA(MonitorFromRect(&probe, MONITOR_DEFAULTTONEAREST), &monitor)) {
-    const RECT& m = monitor.rcMonitor;
-    const RECT& w = monitor.rcWork;
-    box =
-        KeepReachable(box, {m.left, m.top, m.right, m.bottom}, {w.left, w.top, w.right, w.bottom});
-  }
+  PlacementArea monitor;
+  PlacementArea work;
+  NearestMonitor(probe, &monitor, &work);
+  PlacementBox box = KeepReachable({x, y, width, height}, monitor, work);
   MoveWindow(mainWindow, box.x, box.y, box.width, box.height, TRUE);
 }
 

@@ -1,8 +1,8 @@
 #include "view/font_dialogs.h"
 
-#include <commdlg.h>
-
+#include "base/system_calls.h"
 #include "settings/settings_store.h"
+#include "base/app_instance.h"
 #include "view/edit_view.h"
 #include "view/view_appearance.h"
 
@@ -19,12 +19,17 @@ void RepaintView(HWND mainWindow) {
 }  // namespace
 
 HFONT ChooseEditFont(HWND owner) {
+  DialogCalls* dialogs = DialogLibrary();
+  if (!dialogs) {
+    ShowMessage(owner, MissingLibraryText(), MB_ICONWARNING);
+    return nullptr;
+  }
   CHOOSEFONTA dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
   dialog.lpLogFont = &Appearance.logFont;
   dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
-  if (!ChooseFontA(&dialog)) return nullptr;
+  if (!dialogs->chooseFont(&dialog)) return nullptr;
 
   ApplyLogFont();
   const LOGFONTA& font = Appearance.logFont;
@@ -44,13 +49,18 @@ void FontCommand(HWND mainWindow) {
 }
 
 COLORREF PickColor(HWND owner, COLORREF initial) {
+  DialogCalls* dialogs = DialogLibrary();
+  if (!dialogs) {
+    ShowMessage(owner, MissingLibraryText(), MB_ICONWARNING);
+    return initial;
+  }
   CHOOSECOLORA dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
   dialog.rgbResult = initial;
   dialog.lpCustColors = customColors;
   dialog.Flags = CC_RGBINIT;
-  return ChooseColorA(&dialog) ? dialog.rgbResult : initial;
+  return dialogs->chooseColor(&dialog) ? dialog.rgbResult : initial;
 }
 
 void TextColorCommand(HWND mainWindow) {

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "base/shell_options.h"
+#include "base/system_calls.h"
 #include "document/document_commands.h"
+#include "document/document_file.h"
 #include "document/document_state.h"
 #include "expected_texts.h"
 #include "harness.h"
@@ -28,7 +30,39 @@ constexpr const char* kSaveDialog = "dialog:文書の保存";
 
 class DocumentCommands : public FileWindowTest {};
 
+// MoveFileExA as Windows 95 has it, with the temporary file held open so
+// that the rename after it fails for real.
+HANDLE heldTemp = INVALID_HANDLE_VALUE;
+BOOL WINAPI MoveOf95(LPCSTR from, LPCSTR, DWORD) {
+  heldTemp =
+      CreateFileA(from, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+  return FALSE;
+}
+
 }  // namespace
+
+TEST_F(DocumentCommands, AFailedSaveNamesTheCopyItKept) {
+  WriteBytes(File("kept.txt"), "old");
+  Start(File("kept.txt").c_str());
+  Type("new ");
+  Calls().replaceFile = nullptr;
+  Calls().moveFileEx = MoveOf95;
+  {
+    Script script({{IDOK, ""}});
+    EXPECT_EQ(SaveCommand(window), 0);
+    ASSERT_EQ(Script::texts().size(), 1u);
+    EXPECT_EQ(Script::texts()[0],
+              "ファイルの保存に失敗しました。\n保存した内容は次のファイルに残っています:\n" +
+                  std::string(KeptCopyPath()));
+    EXPECT_EQ(Script::boxes()[0].icon, 'w');
+  }
+  CloseHandle(heldTemp);
+  ResetSystemCalls();
+  EXPECT_EQ(IsModified(), 1);
+  EXPECT_EQ(ReadBytes(KeptCopyPath()), ViewText());
+  DeleteFileA(KeptCopyPath());
+}
 
 TEST_F(DocumentCommands, OpensBothFormsAndSavesThemBackByteExact) {
   // 日本 in Shift_JIS with CR LF, and in EUC-JP with LF.

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/system_calls.h"
 #include "document/document_file.h"
-#include "document/write_seams.h"
 #include "harness.h"
 #include "text/text.h"
 
@@ -224,7 +224,10 @@ TEST(DocumentFile, LongFolderStillSaves) {
   ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr));
   std::string path = deep + "\\memo.txt";
   ASSERT_LE(path.size(), 259u);
+  // Written in place: longer, then shorter than the file.
   EXPECT_EQ(Save(path, "one"), 1);
+  EXPECT_EQ(Save(path, "a longer text"), 1);
+  EXPECT_EQ(ReadBytes(path), "a longer text");
   EXPECT_EQ(Save(path, "two"), 1);
   EXPECT_EQ(ReadBytes(path), "two");
   EXPECT_EQ(FilesIn(deep), std::vector<std::string>{"memo.txt"});
@@ -247,9 +250,9 @@ TEST(DocumentFile, FullBufferIsNotSaved) {
   EXPECT_EQ(ReadBytes(path).size(), 63999u);
 }
 
-// The two faults below cannot be made for real here (root under Wine may
-// create files in any folder; ReplaceFileA does not stop half-way), so the
-// save's seam stands in for exactly the failing call.
+// The faults below cannot be made for real here (root under Wine may create
+// files in any folder; ReplaceFileA does not stop half-way; every call is
+// there), so the looked-up call stands in for exactly the failing one.
 namespace {
 DWORD seamError;
 enum class ReplaceFault { DropTarget, DropTargetHoldTemp, LockTarget } replaceFault;
@@ -276,6 +279,15 @@ BOOL WINAPI BrokenReplace(LPCSTR replaced, LPCSTR replacement, LPCSTR, DWORD, LP
   return FALSE;
 }
 
+// MoveFileExA as Windows 95 has it; the temporary file is held open, so the
+// plain rename after it fails for real.
+BOOL WINAPI MoveOf95(LPCSTR from, LPCSTR, DWORD) {
+  heldFile =
+      CreateFileA(from, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+  return FALSE;
+}
+
 void ReleaseHeldFile() {
   if (heldFile != INVALID_HANDLE_VALUE) CloseHandle(heldFile);
   heldFile = INVALID_HANDLE_VALUE;
@@ -284,7 +296,7 @@ void ReleaseHeldFile() {
 struct SeamsRestored {
   ~SeamsRestored() {
     ReleaseHeldFile();
-    RestoreSaveSeams();
+    ResetSystemCalls();
   }
 };
 }  // namespace
@@ -294,7 +306,7 @@ TEST(DocumentFileSeams, NoTemporaryFileWritesInPlace) {
   std::string folder = TestFolder();
   std::string path = folder + "\\memo.txt";
   WriteBytes(path, "old bytes, longer than the new ones");
-  SaveSeams.getTempFileName = NoTempName;
+  Calls().getTempFileName = NoTempName;
 
   // No right to create files in the folder, or every temporary name taken.
   seamError = ERROR_ACCESS_DENIED;
@@ -315,7 +327,7 @@ TEST(DocumentFileSeams, HalfFinishedReplaceNeverLosesBothCopies) {
   std::string folder = TestFolder();
   std::string path = folder + "\\memo.txt";
   const std::string text = "the new text\r\n";
-  SaveSeams.replaceFile = BrokenReplace;
+  Calls().replaceFile = BrokenReplace;
 
   // The old file is gone: the move gives the new one its name.
   WriteBytes(path, "old");
@@ -332,6 +344,7 @@ TEST(DocumentFileSeams, HalfFinishedReplaceNeverLosesBothCopies) {
   ASSERT_EQ(left.size(), 1u);
   EXPECT_EQ(left[0].substr(0, 3), "hkz");
   EXPECT_EQ(ReadBytes(folder + "\\" + left[0]), text);
+  EXPECT_EQ(ReadBytes(KeptCopyPath()), text);
   DeleteFileA((folder + "\\" + left[0]).c_str());
 
   // The old file is still whole: the temporary file goes, the save fails.
@@ -340,7 +353,38 @@ TEST(DocumentFileSeams, HalfFinishedReplaceNeverLosesBothCopies) {
   EXPECT_EQ(Save(path, text), 0);
   ReleaseHeldFile();
   EXPECT_EQ(ReadBytes(path), "old");
+  EXPECT_STREQ(KeptCopyPath(), "");
   EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"memo.txt"});
+  // Whole at 5 GiB too: its size is compared with all 64 bits.
+  ASSERT_TRUE(MakeSparseFile(path, 5ll << 30));
+  EXPECT_EQ(Save(path, text), 0);
+  ReleaseHeldFile();
+  EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"memo.txt"});
+  DeleteFileA(path.c_str());
+}
+
+TEST(DocumentFileSeams, WithoutReplaceOrMoveTheOldFileGoesFirst) {
+  SeamsRestored restore;
+  std::string folder = TestFolder();
+  std::string path = folder + "\\memo.txt";
+  const std::string text = "the new text\r\n";
+  // Windows 95: no ReplaceFileA, a MoveFileExA that does nothing.
+  WriteBytes(path, "old");
+  Calls().replaceFile = nullptr;
+  Calls().moveFileEx = nullptr;
+  EXPECT_EQ(Save(path, text), 1);
+  EXPECT_EQ(ReadBytes(path), text);
+  EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"memo.txt"});
+
+  // The rename fails after the old file went: the new text stays, named.
+  Calls().moveFileEx = MoveOf95;
+  EXPECT_EQ(Save(path, "newer"), 0);
+  ReleaseHeldFile();
+  std::vector<std::string> left = FilesIn(folder);
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_EQ(folder + "\\" + left[0], KeptCopyPath());
+  EXPECT_EQ(ReadBytes(KeptCopyPath()), "newer");
+  DeleteFileA(KeptCopyPath());
 }
 
 // A full disk for real: tests/e2e/full_disk.sh mounts a 64 KiB tmpfs and
@@ -379,6 +423,12 @@ TEST(DocumentFullDisk, ShortWritesKeepTheOldFileAndLeaveNothing) {
   EXPECT_TRUE(ReadBytes(old) == "old bytes") << ReadBytes(old).size() << " bytes";
   EXPECT_EQ(Save(folder + "\\new.txt", text), 0);
   EXPECT_FALSE(FileExists(folder + "\\new.txt"));
+  // No temporary file to be had: in place, and still the old bytes stay.
+  seamError = ERROR_ACCESS_DENIED;
+  Calls().getTempFileName = NoTempName;
+  EXPECT_EQ(Save(old, text), 0);
+  ResetSystemCalls();
+  EXPECT_TRUE(ReadBytes(old) == "old bytes") << ReadBytes(old).size() << " bytes";
   EXPECT_EQ(FilesIn(folder), (std::vector<std::string>{"filler", "old.txt"}));
 
   // With room again the same saves succeed.

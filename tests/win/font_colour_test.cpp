@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/system_calls.h"
 #include "harness.h"
 #include "window_fixture.h"
 #include "view/edit_view.h"
@@ -130,6 +131,20 @@ TEST_F(FontColourTest, LongJapaneseFaceNameIsCutBetweenCharacters) {
   WriteIni("Font", "Face Name", name.c_str());
   main_ = CreateTestMainWindow();
   EXPECT_EQ(std::string(Appearance.logFont.lfFaceName), name.substr(0, 30));
+}
+
+TEST_F(FontColourTest, WithoutComdlg32TheCommandSaysSoAndChangesNothing) {
+  Start();
+  DialogLibrary()->chooseColor = nullptr;
+  {
+    BoxAnswerer ok(IDOK);
+    TextColorCommand(main_);
+    ASSERT_EQ(ok.texts().size(), 1u);
+    EXPECT_EQ(ok.texts()[0], "comdlg32.dll を読み込めないため、この操作はできません。");
+    EXPECT_EQ(ok.boxes()[0].icon, 'w');
+  }
+  EXPECT_EQ(Appearance.textColor, 0u);
+  ResetSystemCalls();
 }
 
 }  // namespace

@@ -1,0 +1,89 @@
+#include "base/system_calls.h"
+
+namespace {
+
+constexpr const char* kMissingLibrary = "%s を読み込めないため、この操作はできません。";
+
+// Zero until the first use: the editor has no C runtime start-up to run
+// constructors, and null is what a failed lookup leaves.
+SystemCalls calls;
+bool callsFilled;
+DialogCalls dialogCalls;
+bool dialogsTried;
+ShellCalls shellCalls;
+bool shellTried;
+const char* missingLibrary = "";
+
+// The casts from FARPROC are the one way GetProcAddress answers.
+template <typename Call>
+void Find(HMODULE module, const char* name, Call* call) {
+  *call = module ? reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+                 : nullptr;
+}
+
+// Loaded once and kept for the rest of the run; a DLL that is missing stays
+// missing, so a failed load is not retried either.
+HMODULE LoadOnce(const char* name, bool* tried) {
+  *tried = true;
+  HMODULE module = GetModuleHandleA(name);
+  return module ? module : LoadLibraryA(name);
+}
+
+}  // namespace
+
+SystemCalls& Calls() {
+  if (callsFilled) return calls;
+  callsFilled = true;
+  calls.getTempFileName = GetTempFileNameA;
+  HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  Find(kernel, "ReplaceFileA", &calls.replaceFile);
+  Find(kernel, "MoveFileExA", &calls.moveFileEx);
+  HMODULE user = GetModuleHandleA("user32.dll");
+  Find(user, "MonitorFromRect", &calls.monitorFromRect);
+  Find(user, "GetMonitorInfoA", &calls.getMonitorInfo);
+  return calls;
+}
+
+DialogCalls* DialogLibrary() {
+  if (!dialogsTried) {
+    HMODULE module = LoadOnce("comdlg32.dll", &dialogsTried);
+    Find(module, "GetOpenFileNameA", &dialogCalls.getOpenFileName);
+    Find(module, "GetSaveFileNameA", &dialogCalls.getSaveFileName);
+    Find(module, "CommDlgExtendedError", &dialogCalls.commDlgExtendedError);
+    Find(module, "ChooseFontA", &dialogCalls.chooseFont);
+    Find(module, "ChooseColorA", &dialogCalls.chooseColor);
+  }
+  const DialogCalls& d = dialogCalls;
+  if (d.getOpenFileName && d.getSaveFileName && d.commDlgExtendedError && d.chooseFont &&
+      d.chooseColor) {
+    return &dialogCalls;
+  }
+  missingLibrary = "comdlg32.dll";
+  return nullptr;
+}
+
+ShellCalls* ShellLibrary() {
+  if (!shellTried) {
+    HMODULE module = LoadOnce("shell32.dll", &shellTried);
+    Find(module, "ShellAboutA", &shellCalls.shellAbout);
+    Find(module, "DragQueryFileA", &shellCalls.dragQueryFile);
+    Find(module, "DragFinish", &shellCalls.dragFinish);
+  }
+  const ShellCalls& s = shellCalls;
+  if (s.shellAbout && s.dragQueryFile && s.dragFinish) return &shellCalls;
+  missingLibrary = "shell32.dll";
+  return nullptr;
+}
+
+const char* MissingLibraryText() {
+  // The longest name is 12 bytes: far from the buffer's end.
+  static char text[128];
+  wsprintfA(text, kMissingLibrary, missingLibrary);
+  return text;
+}
+
+void ResetSystemCalls() {
+  callsFilled = false;
+  dialogsTried = false;
+  shellTried = false;
+}

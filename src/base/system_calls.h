@@ -1,0 +1,60 @@
+// The Win32 calls that not every Windows from 95 and NT 4.0 on exports, and
+// the two DLLs that only some commands need. An exe that imports a function
+// the system lacks is refused whole by the loader, and every DLL it imports
+// is loaded before the first window: so these are looked up here, once, at
+// their first use, and nowhere else. A pointer is null where the system has
+// no such function; tests set one to null, or to a failing stand-in, to take
+// the way the program goes on such a system, and ResetSystemCalls looks
+// everything up anew.
+#pragma once
+
+#include <windows.h>
+#include <commdlg.h>
+#include <shellapi.h>
+
+using TempFileNameCall = UINT(WINAPI*)(LPCSTR folder, LPCSTR prefix, UINT unique, LPSTR tempPath);
+using ReplaceFileCall = BOOL(WINAPI*)(LPCSTR replaced, LPCSTR replacement, LPCSTR backup,
+                                      DWORD flags, LPVOID exclude, LPVOID reserved);
+using MoveFileExCall = BOOL(WINAPI*)(LPCSTR from, LPCSTR to, DWORD flags);
+using MonitorFromRectCall = HMONITOR(WINAPI*)(LPCRECT rect, DWORD flags);
+using MonitorInfoCall = BOOL(WINAPI*)(HMONITOR monitor, LPMONITORINFO info);
+
+// KERNEL32 and USER32: always loaded, so looked up with GetModuleHandleA.
+struct SystemCalls {
+  TempFileNameCall getTempFileName;     // GetTempFileNameA: everywhere; a seam for tests
+  ReplaceFileCall replaceFile;          // ReplaceFileA: Windows 2000 on
+  MoveFileExCall moveFileEx;            // MoveFileExA: NT only (95 has a stub that fails)
+  MonitorFromRectCall monitorFromRect;  // MonitorFromRect: 98 and 2000 on
+  MonitorInfoCall getMonitorInfo;       // GetMonitorInfoA: 98 and 2000 on
+};
+
+// COMDLG32: the Open and Save, font and colour dialogs.
+struct DialogCalls {
+  BOOL(WINAPI* getOpenFileName)(LPOPENFILENAMEA dialog);
+  BOOL(WINAPI* getSaveFileName)(LPOPENFILENAMEA dialog);
+  DWORD(WINAPI* commDlgExtendedError)();
+  BOOL(WINAPI* chooseFont)(LPCHOOSEFONTA dialog);
+  BOOL(WINAPI* chooseColor)(LPCHOOSECOLORA dialog);
+};
+
+// SHELL32: the About box and dropped files.
+struct ShellCalls {
+  int(WINAPI* shellAbout)(HWND owner, LPCSTR app, LPCSTR otherText, HICON icon);
+  UINT(WINAPI* dragQueryFile)(HDROP drop, UINT index, LPSTR name, UINT capacity);
+  void(WINAPI* dragFinish)(HDROP drop);
+};
+
+// Filled at the first call.
+SystemCalls& Calls();
+
+// Load their DLL at the first call; null when it, or one of the functions
+// in the table, cannot be had. Tests may null a pointer in the table.
+DialogCalls* DialogLibrary();
+ShellCalls* ShellLibrary();
+
+// What a command says when DialogLibrary or ShellLibrary gave null: names
+// the DLL that failed last.
+const char* MissingLibraryText();
+
+// Forgets every lookup; the next use looks them up again.
+void ResetSystemCalls();
