@@ -30,7 +30,12 @@ int Bring(int start, long long size, int areaStart, int areaEnd) {
 int WrapEdge(int edge, int screenExtent, int size, int workEdge) {
   long long span = static_cast<long long>(screenExtent) - size;
   if (span <= 0) span = 1;
-  int wrapped = static_cast<int>(edge % span);  // truncating: the sign of edge
+  // Truncating, with the sign of edge. A span beyond an int's range is at
+  // least as far as any edge reaches; only INT_MIN over exactly 2^31 wraps.
+  // (An int remainder: a 64-bit one would need the C runtime's helper.)
+  int wrapped = span <= INT_MAX
+                    ? edge % static_cast<int>(span)
+                    : (span == -static_cast<long long>(INT_MIN) && edge == INT_MIN ? 0 : edge);
   if (wrapped < workEdge) {
     wrapped = static_cast<int>(Clamp(static_cast<long long>(wrapped) + workEdge, INT_MIN, INT_MAX));
   }

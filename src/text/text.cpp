@@ -22,13 +22,26 @@ bool PutText(char* destination, int capacity, int* length, const char* source) {
 }
 
 // Decimal digits of magnitude, right-aligned to width with pad.
+// Long division in 16-bit steps: a 64-bit division would pull the C
+// runtime's helpers into a release exe that has no C runtime.
+unsigned DivideBy10(unsigned long long* value) {
+  unsigned long long quotient = 0;
+  unsigned rest = 0;
+  for (int shift = 48; shift >= 0; shift -= 16) {
+    unsigned part = (rest << 16) | static_cast<unsigned>((*value >> shift) & 0xFFFF);
+    quotient |= static_cast<unsigned long long>(part / 10) << shift;
+    rest = part % 10;
+  }
+  *value = quotient;
+  return rest;
+}
+
 bool PutNumber(char* destination, int capacity, int* length, unsigned long long magnitude,
                bool negative, int width, char pad) {
   char digits[24];
   int count = 0;
   do {
-    digits[count++] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
+    digits[count++] = static_cast<char>('0' + DivideBy10(&magnitude));
   } while (magnitude);
   char text[64];
   int n = 0;
@@ -96,7 +109,8 @@ int FormatText(char* destination, int capacity, const char* format, ...) {
                        static_cast<unsigned long long>(negative ? -value : value), negative, width,
                        pad);
     } else if (*f == 'u') {
-      room = PutNumber(destination, capacity, &length, va_arg(args, unsigned int), false, width, pad);
+      room =
+          PutNumber(destination, capacity, &length, va_arg(args, unsigned int), false, width, pad);
     } else if (f[0] == 'l' && f[1] == 'l' && f[2] == 'u') {
       f += 2;
       room = PutNumber(destination, capacity, &length, va_arg(args, unsigned long long), false,
