@@ -2,10 +2,10 @@
 
 #include "document/document_state.h"
 #include "resource.h"
-#include "search/char_offsets.h"
 #include "search/find_bytes.h"
 #include "shell/app_instance.h"
 #include "statusbar/status_bar.h"
+#include "text/char_offsets.h"
 #include "text/text.h"
 #include "view/edit_view.h"
 
@@ -38,12 +38,11 @@ int ReadBox(HWND dialog, int id, char* text) {
   // copy then ends in half a character, which must not be searched for.
   int length = 0;
   while (text[length]) {
-    if (!IsSjisLead(static_cast<unsigned char>(text[length]))) {
-      ++length;
-    } else if (text[length + 1]) {
-      length += 2;
+    int size = SjisCharSize(text + length);
+    if (size == 1 && IsSjisLead(static_cast<unsigned char>(text[length]))) {
+      text[length] = 0;  // a lead byte with no trail
     } else {
-      text[length] = 0;
+      length += size;
     }
   }
   return length;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "fuzz_support.h"
-#include "search/char_offsets.h"
+#include "text/char_offsets.h"
 #include "search/find_bytes.h"
 
 namespace {

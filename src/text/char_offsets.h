@@ -1,7 +1,7 @@
 // Edit-control positions and byte offsets into the same Shift_JIS text. An
 // edit control that counts characters (a Unicode one behind the ANSI calls,
 // as under Wine) gives one position to each double-byte character; the
-// search works in bytes.
+// program works in bytes.
 #pragma once
 
 // The byte offset of character position `position` in text (length bytes);
