@@ -8,12 +8,28 @@ TEST(PathHelpers, FileNamePart) {
   EXPECT_STREQ(FileNamePart("D:\\"), "");
   EXPECT_STREQ(FileNamePart(""), "");
   EXPECT_STREQ(FileNamePart("\\a"), "a");
-  // 表 is 95 5C: its trail byte is no separator.
-  EXPECT_STREQ(FileNamePart("D:\\\x95\x5c\\a.txt"), "a.txt");
-  EXPECT_STREQ(FileNamePart("D:\\\x95\x5c"), "\x95\x5c");
-  // メ is 83 81: the one-byte look-back takes the real separator after it
-  // for a trail byte, and the name reaches back to the previous separator.
-  EXPECT_STREQ(FileNamePart("D:\\\x83\x81\\a.txt"), "\x83\x81\\a.txt");
+}
+
+TEST(PathHelpers, DoubleByteCharactersNeverHideOrFakeASeparator) {
+  struct Case {
+    const char* path;
+    const char* name;
+  } cases[] = {
+      // 表 is 95 5C: its trail byte is no separator.
+      {"D:\\表\\a.txt", "a.txt"},
+      {"D:\\表", "表"},
+      {"表\\表", "表"},
+      // Trail bytes in the lead ranges: 文書 is 95 B6 8F 91, メモ 83 81 83 82.
+      {"D:\\文書\\memo.txt", "memo.txt"},
+      {"D:\\メ\\a.txt", "a.txt"},
+      {"C:\\メモ\\表\\文書", "文書"},
+      // A lone lead byte before the terminator is a character of its own.
+      {"D:\\a\x83", "a\x83"},
+  };
+  for (const Case& c : cases) EXPECT_STREQ(FileNamePart(c.path), c.name) << c.path;
+  const char* dottedFolder = "D:\\a.メ\\b";
+  EXPECT_EQ(FileExtension(dottedFolder), dottedFolder);
+  EXPECT_STREQ(FileExtension("D:\\メ\\a.txt"), "txt");
 }
 
 TEST(PathHelpers, CuttingAtTheFileNameLeavesTheFolder) {
