@@ -1,21 +1,31 @@
 // The byte search, both directions and both wrapping forms, against the
-// naive scan that defines it; and the character/byte offset mapping.
+// naive scan that defines it (whole characters only); and the
+// character/byte offset mapping and boundary test.
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "fuzz_support.h"
+#include "references.h"
 #include "text/char_offsets.h"
 #include "search/find_bytes.h"
 
 namespace {
 
-bool MatchesAt(const std::string& text, const std::string& pattern, int at) {
-  return std::memcmp(text.data() + at, pattern.data(), pattern.size()) == 0;
+// The text with where its characters start: an occurrence starts and ends
+// at such places.
+struct Walked {
+  const std::string& text;
+  std::vector<bool> starts;
+};
+
+bool MatchesAt(const Walked& text, const std::string& pattern, int at) {
+  return text.starts[at] && text.starts[at + pattern.size()] &&
+         std::memcmp(text.text.data() + at, pattern.data(), pattern.size()) == 0;
 }
 
-int ForwardReference(const std::string& text, const std::string& pattern, int from) {
-  const int n = static_cast<int>(text.size());
+int ForwardReference(const Walked& text, const std::string& pattern, int from) {
+  const int n = static_cast<int>(text.text.size());
   const int m = static_cast<int>(pattern.size());
   if (m == 0) return -1;
   for (int i = from < 0 ? 0 : from; i + m <= n; ++i) {
@@ -24,8 +34,8 @@ int ForwardReference(const std::string& text, const std::string& pattern, int fr
   return -1;
 }
 
-int BackwardReference(const std::string& text, const std::string& pattern, int before) {
-  const int n = static_cast<int>(text.size());
+int BackwardReference(const Walked& text, const std::string& pattern, int before) {
+  const int n = static_cast<int>(text.text.size());
   const int m = static_cast<int>(pattern.size());
   if (m == 0) return -1;
   if (before > n) before = n;
@@ -35,9 +45,10 @@ int BackwardReference(const std::string& text, const std::string& pattern, int b
   return -1;
 }
 
-void CheckSearch(const std::string& text, const std::string& pattern, int position) {
+void CheckSearch(const std::string& plain, const std::string& pattern, int position) {
+  const Walked text{plain, CharStartsReference(plain)};
   // Exactly sized copies: a read past either end is a sanitizer error.
-  std::vector<char> t(text.begin(), text.end());
+  std::vector<char> t(plain.begin(), plain.end());
   std::vector<char> p(pattern.begin(), pattern.end());
   const int n = static_cast<int>(t.size());
   const int m = static_cast<int>(p.size());
@@ -67,6 +78,14 @@ void CheckOffsets(const std::string& text, int position) {
   }
   const int count = static_cast<int>(starts.size());
   FUZZ_CHECK(CharacterCount(t.data(), n) == count);
+  // The boundary test, asked at rising and at falling offsets.
+  const std::vector<bool> boundary = CharStartsReference(text);
+  CharBoundaries rising = StartCharBoundaries(t.data(), n);
+  CharBoundaries falling = StartCharBoundaries(t.data(), n);
+  for (int i = 0; i <= n; ++i) {
+    FUZZ_CHECK(IsCharBoundary(&rising, i) == boundary[i]);
+    FUZZ_CHECK(IsCharBoundary(&falling, n - i) == boundary[n - i]);
+  }
   const int clamped = position < 0 ? 0 : (position > count ? count : position);
   const int byte = clamped == count ? n : starts[clamped];
   FUZZ_CHECK(CharToByteOffset(t.data(), n, position) == byte);
