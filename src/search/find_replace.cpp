@@ -91,18 +91,9 @@ struct Fetched {
   bool characters;  // positions count characters, not bytes
 };
 
-// The control's own position of the text's end.
-int ViewEndPosition() {
-  HWND view = EditView.view;
-  LRESULT lastLine = SendMessageA(view, EM_GETLINECOUNT, 0, 0) - 1;
-  LRESULT lineStart = SendMessageA(view, EM_LINEINDEX, static_cast<WPARAM>(lastLine), 0);
-  return static_cast<int>(lineStart +
-                          SendMessageA(view, EM_LINELENGTH, static_cast<WPARAM>(lineStart), 0));
-}
-
 Fetched FetchViewText() {
-  int fullLength = GetEditText(Document.ScratchBuffer, kSearchedCapacity);
-  return {TextLength(Document.ScratchBuffer), ViewEndPosition() != fullLength};
+  GetEditText(Document.ScratchBuffer, kSearchedCapacity);
+  return {TextLength(Document.ScratchBuffer), ViewCountsCharacters()};
 }
 
 // The selection as byte offsets into the fetched text; past it counts as its end.
