@@ -15,7 +15,15 @@ struct Inputs {
   char text[kTextLength + 1];
   char longTail[kPatternLength + 1];  // aaa...ab: every start matches 254 bytes, then fails
   char longHead[kPatternLength + 1];  // baa...aa: the same read backwards
+  // ア (83 41) over and over, and its trail and lead swapped: an occurrence
+  // at every other byte, every one of them inside characters.
+  char kana[kTextLength + 1];
+  char halves[kPatternLength];
   Inputs() {
+    for (int i = 0; i < kTextLength; ++i) kana[i] = i % 2 ? '\x41' : '\x83';
+    kana[kTextLength] = 0;
+    for (int i = 0; i < kPatternLength - 1; ++i) halves[i] = i % 2 ? '\x83' : '\x41';
+    halves[kPatternLength - 1] = 0;
     std::memset(text, 'a', kTextLength);
     text[kTextLength] = 0;
     std::memset(longTail, 'a', kPatternLength);
@@ -99,6 +107,21 @@ void BM_ForwardAbsentLetter_Memmem(benchmark::State& state) {
   Memmem(state, "b", 1);
 }
 
+// Only matches that start on trail bytes: each is turned down, both ways,
+// and the wrap searches the whole text again.
+void BM_ForwardRejectedMatches_FindNext(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        FindNextWrapped(In().kana, kTextLength, In().halves, kPatternLength - 1, 0));
+  }
+}
+void BM_BackwardRejectedMatches_FindPrevious(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        FindPreviousWrapped(In().kana, kTextLength, In().halves, kPatternLength - 1, kTextLength));
+  }
+}
+
 }  // namespace
 
 BENCHMARK(BM_ForwardLongPattern_FindBytes);
@@ -111,3 +134,5 @@ BENCHMARK(BM_BackwardOneLetter_WalkFromStart);
 BENCHMARK(BM_BackwardAbsentLetter_FindPrevious);
 BENCHMARK(BM_ForwardAbsentLetter_FindNext);
 BENCHMARK(BM_ForwardAbsentLetter_Memmem);
+BENCHMARK(BM_ForwardRejectedMatches_FindNext);
+BENCHMARK(BM_BackwardRejectedMatches_FindPrevious);

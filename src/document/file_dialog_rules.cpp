@@ -10,12 +10,8 @@ constexpr const char* kFilterWord = " ファイル(*.";
 // Lowers ASCII letters and leaves double-byte characters whole, so a trail
 // byte that looks like a capital letter is never changed.
 void LowerAscii(char* text) {
-  for (unsigned char* p = reinterpret_cast<unsigned char*>(text); *p; ++p) {
-    if (IsSjisLead(*p) && p[1]) {
-      ++p;
-    } else if (*p >= 'A' && *p <= 'Z') {
-      *p = static_cast<unsigned char>(*p - 'A' + 'a');
-    }
+  for (char* p = text; *p; p += SjisCharSize(p)) {
+    if (*p >= 'A' && *p <= 'Z') *p = static_cast<char>(*p - 'A' + 'a');
   }
 }
 

@@ -3,18 +3,15 @@
 #include "text/text.h"
 
 const char* FindLastChar(const char* text, char byte) {
-  int i = TextLength(text) - 1;
-  while (i >= 0) {
-    if (text[i] == byte) {
-      if (byte != '\\' || i == 0 || !IsSjisLead(static_cast<unsigned char>(text[i - 1]))) {
-        return text + i + 1;
-      }
-      i -= 2;  // the pair is one character: go on before its lead byte
-      continue;
-    }
-    --i;
+  // Forwards, character by character: only there is it known whether a byte
+  // is a trail (表 is 95 5C) or stands alone after one (文書 ends in 8F 91).
+  const char* found = text;
+  for (const char* p = text; *p;) {
+    int size = SjisCharSize(p);
+    if (size == 1 && *p == byte) found = p + 1;
+    p += size;
   }
-  return text;
+  return found;
 }
 
 const char* FileNamePart(const char* path) { return FindLastChar(path, '\\'); }

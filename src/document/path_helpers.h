@@ -1,10 +1,9 @@
 // Cutting a Shift_JIS path into folder, file name and extension.
 #pragma once
 
-// Position just after the last byte in text, or text itself when there is
-// none. A backslash whose preceding byte is a Shift_JIS lead byte is taken as
-// the trail of a double-byte character and skipped; only that one byte is
-// looked at, so a real separator after such a character is skipped too.
+// Position just after the last byte in text that is a character of its own,
+// or text itself when there is none: neither byte of a double-byte character
+// (the 5C of 表) ever counts.
 const char* FindLastChar(const char* text, char byte);
 inline char* FindLastChar(char* text, char byte) {
   return const_cast<char*>(FindLastChar(static_cast<const char*>(text), byte));

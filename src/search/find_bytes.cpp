@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "text/char_offsets.h"
+
 // Both directions run the Two-Way string matching algorithm (Crochemore and
 // Perrin): linear time, constant space, and no table to build. A backward
 // search is the same algorithm reading text and pattern from their ends, so
@@ -81,9 +83,11 @@ int CriticalSplit(Reader<Step> pattern, int length, int* period) {
   return split1 > split2 ? split1 : split2;
 }
 
-// The first position of pattern (m >= 1 bytes) in text (n bytes), or -1.
-template <int Step>
-int TwoWay(Reader<Step> text, int n, Reader<Step> pattern, int m) {
+// The first position of pattern (m >= 1 bytes) in text (n bytes) that
+// accept takes, or -1. A match accept turns down is passed over like a
+// mismatch in the left part, so the search stays linear.
+template <int Step, typename Accept>
+int TwoWay(Reader<Step> text, int n, Reader<Step> pattern, int m, Accept accept) {
   int period;
   const int split = CriticalSplit(pattern, m, &period);
   const int last = n - m;
@@ -112,7 +116,7 @@ int TwoWay(Reader<Step> text, int n, Reader<Step> pattern, int m) {
     int floor = periodic ? memory : 0;
     i = split - 1;
     while (i >= floor && pattern[i] == text[i + j]) --i;
-    if (i < floor) return j;
+    if (i < floor && accept(j)) return j;
     j += period;
     if (periodic) memory = m - period;
   }
@@ -123,43 +127,69 @@ const unsigned char* Bytes(const char* text) {
   return reinterpret_cast<const unsigned char*>(text);
 }
 
+// The first occurrence that starts in [from, until), or -1.
+int FirstBetween(const char* text, int textLength, const char* pattern, int patternLength, int from,
+                 int until) {
+  const int m = patternLength;
+  if (from < 0) from = 0;
+  if (until > textLength - m + 1) until = textLength - m + 1;
+  if (m <= 0 || from >= until) return -1;
+  // Starts and ends are each asked in rising order.
+  CharBoundaries starts = StartCharBoundaries(text, textLength);
+  CharBoundaries ends = StartCharBoundaries(text, textLength);
+  auto whole = [&](int j) {
+    return IsCharBoundary(&starts, from + j) && IsCharBoundary(&ends, from + j + m);
+  };
+  int found = TwoWay(Reader<1>{Bytes(text) + from}, until - 1 + m - from, Reader<1>{Bytes(pattern)},
+                     m, whole);
+  return found < 0 ? -1 : from + found;
+}
+
+// The last occurrence that starts before `before`, or -1.
+int LastBefore(const char* text, int textLength, const char* pattern, int patternLength,
+               int before) {
+  const int m = patternLength;
+  if (before > textLength - m + 1) before = textLength - m + 1;
+  if (m <= 0 || before <= 0) return -1;
+  // Occurrences starting before `before` lie within the first `reach` bytes;
+  // read from there backwards, starts and ends are asked in falling order.
+  const int reach = before - 1 + m;
+  CharBoundaries starts = StartCharBoundaries(text, textLength);
+  CharBoundaries ends = StartCharBoundaries(text, textLength);
+  auto whole = [&](int j) {
+    return IsCharBoundary(&starts, reach - j - m) && IsCharBoundary(&ends, reach - j);
+  };
+  int found = TwoWay(Reader<-1>{Bytes(text) + reach - 1}, reach, Reader<-1>{Bytes(pattern) + m - 1},
+                     m, whole);
+  return found < 0 ? -1 : reach - found - m;
+}
+
 }  // namespace
 
 int FindBytes(const char* text, int textLength, const char* pattern, int patternLength, int from) {
-  if (from < 0) from = 0;
-  if (patternLength <= 0 || from >= textLength || patternLength > textLength - from) return -1;
-  int found = TwoWay(Reader<1>{Bytes(text) + from}, textLength - from, Reader<1>{Bytes(pattern)},
-                     patternLength);
-  return found < 0 ? -1 : from + found;
+  return FirstBetween(text, textLength, pattern, patternLength, from, textLength);
 }
 
 int FindBytesBefore(const char* text, int textLength, const char* pattern, int patternLength,
                     int before) {
-  if (before > textLength) before = textLength;
-  if (patternLength <= 0 || before <= 0 || patternLength > textLength) return -1;
-  // Occurrences starting before `before` lie within the first `reach` bytes.
-  int reach = patternLength - 1 >= textLength - before ? textLength : before - 1 + patternLength;
-  int found = TwoWay(Reader<-1>{Bytes(text) + reach - 1}, reach,
-                     Reader<-1>{Bytes(pattern) + patternLength - 1}, patternLength);
-  return found < 0 ? -1 : reach - found - patternLength;
+  return LastBefore(text, textLength, pattern, patternLength, before);
 }
 
 int FindNextWrapped(const char* text, int textLength, const char* pattern, int patternLength,
                     int from) {
   if (from > textLength) from = textLength;
   if (from < 0) from = 0;
-  int found = FindBytes(text, textLength, pattern, patternLength, from);
+  int found = FirstBetween(text, textLength, pattern, patternLength, from, textLength);
   if (found >= 0 || from == 0) return found;
   // Starts at or after from were searched already; only earlier ones remain.
-  int reach = patternLength - 1 >= textLength - from ? textLength : from - 1 + patternLength;
-  return FindBytes(text, reach, pattern, patternLength, 0);
+  return FirstBetween(text, textLength, pattern, patternLength, 0, from);
 }
 
 int FindPreviousWrapped(const char* text, int textLength, const char* pattern, int patternLength,
                         int before) {
   if (before > textLength) before = textLength;
-  int found = FindBytesBefore(text, textLength, pattern, patternLength, before);
+  int found = LastBefore(text, textLength, pattern, patternLength, before);
   // The first search covered the whole text when its occurrences may reach the end.
   if (found >= 0 || (before > 0 && patternLength - 1 >= textLength - before)) return found;
-  return FindBytesBefore(text, textLength, pattern, patternLength, textLength);
+  return LastBefore(text, textLength, pattern, patternLength, textLength);
 }

@@ -1,7 +1,9 @@
-// Exact byte search in the editor's text, forwards and backwards. Bytes are
-// compared as they are: case-sensitive, and an occurrence may begin on the
-// trail byte of a double-byte character. Every search is linear in the text
-// length whatever the pattern, so a full 63,999-byte text is searched at once.
+// Exact byte search in the editor's Shift_JIS text, forwards and backwards.
+// Bytes are compared as they are (case-sensitive), but an occurrence covers
+// whole characters only: it never begins on a trail byte nor ends inside a
+// double-byte character, so a trail byte 0x5C or 0x41 is never taken for a
+// backslash or a letter. Every search is linear in the text length whatever
+// the pattern, so a full 63,999-byte text is searched at once.
 #pragma once
 
 // The first occurrence of pattern in text that starts at or after from, or -1.

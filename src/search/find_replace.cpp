@@ -3,9 +3,9 @@
 #include "base/app_instance.h"
 #include "document/document_state.h"
 #include "resource.h"
-#include "search/char_offsets.h"
 #include "search/find_bytes.h"
 #include "statusbar/status_bar.h"
+#include "text/char_offsets.h"
 #include "text/text.h"
 #include "view/edit_view.h"
 
@@ -38,12 +38,11 @@ int ReadBox(HWND dialog, int id, char* text) {
   // copy then ends in half a character, which must not be searched for.
   int length = 0;
   while (text[length]) {
-    if (!IsSjisLead(static_cast<unsigned char>(text[length]))) {
-      ++length;
-    } else if (text[length + 1]) {
-      length += 2;
+    int size = SjisCharSize(text + length);
+    if (size == 1 && IsSjisLead(static_cast<unsigned char>(text[length]))) {
+      text[length] = 0;  // a lead byte with no trail
     } else {
-      text[length] = 0;
+      length += size;
     }
   }
   return length;
@@ -92,18 +91,9 @@ struct Fetched {
   bool characters;  // positions count characters, not bytes
 };
 
-// The control's own position of the text's end.
-int ViewEndPosition() {
-  HWND view = EditView.view;
-  LRESULT lastLine = SendMessageA(view, EM_GETLINECOUNT, 0, 0) - 1;
-  LRESULT lineStart = SendMessageA(view, EM_LINEINDEX, static_cast<WPARAM>(lastLine), 0);
-  return static_cast<int>(lineStart +
-                          SendMessageA(view, EM_LINELENGTH, static_cast<WPARAM>(lineStart), 0));
-}
-
 Fetched FetchViewText() {
-  int fullLength = GetEditText(Document.ScratchBuffer, kSearchedCapacity);
-  return {TextLength(Document.ScratchBuffer), ViewEndPosition() != fullLength};
+  GetEditText(Document.ScratchBuffer, kSearchedCapacity);
+  return {TextLength(Document.ScratchBuffer), ViewCountsCharacters()};
 }
 
 // The selection as byte offsets into the fetched text; past it counts as its end.

@@ -11,9 +11,8 @@ int ComposeSettingsPath(char* path, const char* modulePath, const char* userName
   // never taken for one. The first character is never the separator.
   int cut = -1;
   for (int i = 0; path[i];) {
-    unsigned char c = static_cast<unsigned char>(path[i]);
-    if (c == '\\' && i > 0) cut = i;
-    i += (IsSjisLead(c) && path[i + 1]) ? 2 : 1;
+    if (path[i] == '\\' && i > 0) cut = i;
+    i += SjisCharSize(path + i);
   }
   if (cut > 0) path[cut] = 0;
   if (TextLength(path) + TextLength(suffix) + TextLength(userName) >= kSettingsPathLimit) return 0;

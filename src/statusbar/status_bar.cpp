@@ -81,11 +81,13 @@ void ShowCaretPosition() {
   DWORD end = 0;
   SendMessageA(view, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   int startLine = static_cast<int>(SendMessageA(view, EM_LINEFROMCHAR, start, 0));
-  int startColumn = static_cast<int>(start - SendMessageA(view, EM_LINEINDEX, startLine, 0));
   int endLine = static_cast<int>(SendMessageA(view, EM_LINEFROMCHAR, end, 0));
-  int endColumn = static_cast<int>(end - SendMessageA(view, EM_LINEINDEX, endLine, 0));
-  SetCaretText(startColumn + 1, startLine + 1, endColumn + 1, endLine + 1,
-               static_cast<int>(end - start));
+  // Columns and length count bytes, whatever unit the control counts in.
+  int at[4] = {static_cast<int>(start), static_cast<int>(end),
+               static_cast<int>(SendMessageA(view, EM_LINEINDEX, startLine, 0)),
+               static_cast<int>(SendMessageA(view, EM_LINEINDEX, endLine, 0))};
+  ViewPositionsToBytes(at, 4);
+  SetCaretText(at[0] - at[2] + 1, startLine + 1, at[1] - at[3] + 1, endLine + 1, at[1] - at[0]);
 }
 
 void SetCaretText(int startColumn, int startLine, int endColumn, int endLine, int length) {

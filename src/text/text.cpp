@@ -7,15 +7,15 @@ namespace {
 // Appends source at *length, stopping before a character that would not
 // fit. Returns false when it had to stop: nothing may follow a cut.
 bool PutText(char* destination, int capacity, int* length, const char* source) {
-  const unsigned char* s = reinterpret_cast<const unsigned char*>(source);
+  const char* s = source;
   bool whole = true;
   while (*s) {
-    int size = (IsSjisLead(*s) && s[1]) ? 2 : 1;
+    int size = SjisCharSize(s);
     if (*length + size > capacity - 1) {
       whole = false;
       break;
     }
-    for (int i = 0; i < size; ++i) destination[(*length)++] = static_cast<char>(*s++);
+    for (int i = 0; i < size; ++i) destination[(*length)++] = *s++;
   }
   destination[*length] = 0;
   return whole;
@@ -88,7 +88,7 @@ int FormatText(char* destination, int capacity, const char* format, ...) {
   for (const char* f = format; *f && room; ++f) {
     if (*f != '%') {
       // A lead byte and its trail go through together.
-      bool pair = IsSjisLead(static_cast<unsigned char>(*f)) && f[1];
+      bool pair = SjisCharSize(f) == 2;
       char piece[3] = {f[0], pair ? f[1] : '\0', 0};
       if (pair) ++f;
       room = PutText(destination, capacity, &length, piece);

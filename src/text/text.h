@@ -8,6 +8,18 @@ inline bool IsSjisLead(unsigned char byte) {
   return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
+// Bytes of the character that starts at p in a zero-terminated text: a lead
+// byte takes the next byte as its trail, whatever that is, unless it is the
+// terminator. So a walk by these steps never passes the terminator.
+inline int SjisCharSize(const char* p) {
+  return IsSjisLead(static_cast<unsigned char>(p[0])) && p[1] ? 2 : 1;
+}
+
+// The same in a text that ends before end, where a zero byte is just a byte.
+inline int SjisCharSize(const char* p, const char* end) {
+  return IsSjisLead(static_cast<unsigned char>(p[0])) && p + 1 < end ? 2 : 1;
+}
+
 int TextLength(const char* text);
 
 // Both return the length of the destination afterwards.

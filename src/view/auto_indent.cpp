@@ -3,6 +3,8 @@
 #include <string.h>
 
 #include "document/document_state.h"
+#include "text/char_offsets.h"
+#include "view/edit_view.h"
 
 static_assert(BufferCapacity <= 0xFFFF, "EM_GETLINE takes its capacity as a WORD");
 
@@ -22,13 +24,16 @@ int CopyLine(HWND view, LRESULT line) {
   return copied > BufferCapacity ? BufferCapacity : static_cast<int>(copied);
 }
 
-// The selection start's distance from the start of its line, in bytes.
-int CaretColumn(HWND view) {
+// The selection start's distance from the start of its line, in bytes of
+// the copied line (copied bytes long).
+int CaretColumn(HWND view, int copied) {
   DWORD start = 0;
   SendMessageA(view, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
   LRESULT line = SendMessageA(view, EM_LINEFROMCHAR, start, 0);
   LRESULT lineStart = SendMessageA(view, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
-  return static_cast<int>(static_cast<LRESULT>(start) - lineStart);
+  int column = static_cast<int>(static_cast<LRESULT>(start) - lineStart);
+  if (ViewCountsCharacters()) column = CharToByteOffset(Document.ScratchBuffer, copied, column);
+  return column;
 }
 
 }  // namespace
@@ -36,7 +41,7 @@ int CaretColumn(HWND view) {
 void PostLeadingBlanks(HWND view) {
   LRESULT line = SendMessageA(view, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0);
   int copied = CopyLine(view, line);
-  int column = CaretColumn(view);
+  int column = CaretColumn(view, copied);
   int limit = column < copied ? column : copied;
   const char* text = Document.ScratchBuffer;
   for (int i = 0; i < limit; ++i) {

@@ -7,6 +7,8 @@
 #include "settings/flip_option.h"
 #include "settings/settings_store.h"
 #include "statusbar/status_bar.h"
+#include "text/char_offsets.h"
+#include "text/text.h"
 #include "view/auto_indent.h"
 #include "view/view_appearance.h"
 
@@ -150,6 +152,23 @@ int GetEditText(char* buffer, int capacity) {
   int count = GetWindowTextA(EditView.view, buffer, room);
   buffer[count < room - 1 ? count : room - 1] = 0;
   return length;
+}
+
+bool ViewCountsCharacters() {
+  HWND view = EditView.view;
+  // The control's own position of the text's end, against the byte length.
+  LRESULT lastLine = SendMessageA(view, EM_GETLINECOUNT, 0, 0) - 1;
+  LRESULT lineStart = SendMessageA(view, EM_LINEINDEX, static_cast<WPARAM>(lastLine), 0);
+  LRESULT end = lineStart + SendMessageA(view, EM_LINELENGTH, static_cast<WPARAM>(lineStart), 0);
+  return end != GetWindowTextLengthA(view);
+}
+
+void ViewPositionsToBytes(int* positions, int count) {
+  if (!ViewCountsCharacters()) return;
+  char* text = Document.ScratchBuffer;
+  GetEditText(text, BufferCapacity);
+  int length = TextLength(text);
+  for (int i = 0; i < count; ++i) positions[i] = CharToByteOffset(text, length, positions[i]);
 }
 
 int IsModified() {

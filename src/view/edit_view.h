@@ -34,6 +34,17 @@ void SetEditText(const char* text);
 // Returns the text's full length, which exceeds capacity - 1 when the view
 // holds more than the buffer takes.
 int GetEditText(char* buffer, int capacity);
+// Whether the control's positions (EM_GETSEL, EM_SETSEL, EM_LINEINDEX)
+// count characters rather than bytes of its ANSI text, as a Unicode control
+// behind the ANSI calls does (Wine's). Only a text with double-byte
+// characters tells the two apart; for any other the answer is bytes, which
+// then means the same.
+bool ViewCountsCharacters();
+// Turns positions of the control into byte offsets of its Shift_JIS text, in
+// place. A control that counts characters has its first 63,999 bytes
+// fetched into the scratch buffer for the walk (a position past them gives
+// their length); one that counts bytes needs nothing.
+void ViewPositionsToBytes(int* positions, int count);
 int IsModified();
 int QueryFirstModification();
 void SetModified(int flag);

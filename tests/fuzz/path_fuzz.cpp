@@ -6,18 +6,21 @@
 
 #include "document/path_helpers.h"
 #include "fuzz_support.h"
+#include "references.h"
 #include "shell/command_line.h"
 
 namespace {
 
-// The last byte equal to `byte` that counts (a backslash right after a lead
-// byte is a trail), as an index one past it; 0 when there is none.
+// The last byte equal to `byte` that is a character of its own (never a
+// byte of a double-byte character), as an index one past it; 0 when there
+// is none.
 size_t LastCharReference(const std::string& text, char byte) {
-  for (size_t i = text.size(); i-- > 0;) {
-    if (text[i] != byte) continue;
-    if (byte != '\\' || i == 0 || !IsLeadByte(text[i - 1])) return i + 1;
+  const std::vector<bool> starts = CharStartsReference(text);
+  size_t found = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (starts[i] && starts[i + 1] && text[i] == byte) found = i + 1;
   }
-  return 0;
+  return found;
 }
 
 void CheckPathHelpers(const std::string& path, char byte) {

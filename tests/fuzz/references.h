@@ -3,6 +3,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "fuzz_support.h"
 
 // JIS row/cell bytes (0x21-0x7E) to Shift_JIS.
 inline unsigned JisToSjisReference(unsigned j1, unsigned j2) {
@@ -38,4 +41,16 @@ inline std::string FromCrLfReference(const std::string& text) {
     out.push_back(text[i]);
   }
   return out;
+}
+
+// Where the characters of a Shift_JIS text start, walking from its first
+// byte: a lead byte takes the byte after it along, whatever that is, unless
+// the text ends first. Entry i is for byte offset i; the end counts too.
+inline std::vector<bool> CharStartsReference(const std::string& text) {
+  std::vector<bool> starts(text.size() + 1, false);
+  for (size_t i = 0; i <= text.size();) {
+    starts[i] = true;
+    i += IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+  }
+  return starts;
 }

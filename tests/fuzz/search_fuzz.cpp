@@ -1,25 +1,31 @@
 // The byte search, both directions and both wrapping forms, against the
-// naive scan that defines it; and the character/byte offset mapping.
+// naive scan that defines it (whole characters only); and the
+// character/byte offset mapping.
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "fuzz_support.h"
-#include "search/char_offsets.h"
+#include "references.h"
+#include "text/char_offsets.h"
 #include "search/find_bytes.h"
 
 namespace {
 
-bool MatchesAt(const std::string& text, const std::string& pattern, int at) {
-  return std::memcmp(text.data() + at, pattern.data(), pattern.size()) == 0;
+// Equal bytes that start and end where characters do.
+bool MatchesAt(const std::string& text, const std::vector<bool>& starts, const std::string& pattern,
+               int at) {
+  return starts[at] && starts[at + pattern.size()] &&
+         std::memcmp(text.data() + at, pattern.data(), pattern.size()) == 0;
 }
 
 int ForwardReference(const std::string& text, const std::string& pattern, int from) {
   const int n = static_cast<int>(text.size());
   const int m = static_cast<int>(pattern.size());
   if (m == 0) return -1;
+  const std::vector<bool> starts = CharStartsReference(text);
   for (int i = from < 0 ? 0 : from; i + m <= n; ++i) {
-    if (MatchesAt(text, pattern, i)) return i;
+    if (MatchesAt(text, starts, pattern, i)) return i;
   }
   return -1;
 }
@@ -29,8 +35,9 @@ int BackwardReference(const std::string& text, const std::string& pattern, int b
   const int m = static_cast<int>(pattern.size());
   if (m == 0) return -1;
   if (before > n) before = n;
+  const std::vector<bool> starts = CharStartsReference(text);
   for (int i = before - 1; i >= 0; --i) {
-    if (i + m <= n && MatchesAt(text, pattern, i)) return i;
+    if (i + m <= n && MatchesAt(text, starts, pattern, i)) return i;
   }
   return -1;
 }
@@ -90,10 +97,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t patternLength = in.Byte() % 40;
   std::string text(reinterpret_cast<const char*>(in.data), in.size);
   // A small alphabet makes repetitive texts and patterns, where the
-  // search's shifts and periods matter.
+  // search's shifts and periods matter; from 0x80 on, with lead bytes in it,
+  // where matches inside characters are turned down.
   if (shape & 1) {
+    const char first = shape & 16 ? '\x80' : 'a';
     for (char& c : text)
-      c = static_cast<char>('a' + static_cast<unsigned char>(c) % (2 + (shape >> 6)));
+      c = static_cast<char>(first + static_cast<unsigned char>(c) % (2 + (shape >> 6)));
   }
   std::string pattern = text.substr(0, patternLength);
   text.erase(0, pattern.size());

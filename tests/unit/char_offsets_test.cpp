@@ -1,4 +1,4 @@
-#include "search/char_offsets.h"
+#include "text/char_offsets.h"
 
 #include <gtest/gtest.h>
 

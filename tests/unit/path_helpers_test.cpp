@@ -8,12 +8,14 @@ TEST(PathHelpers, FileNamePart) {
   EXPECT_STREQ(FileNamePart("D:\\"), "");
   EXPECT_STREQ(FileNamePart(""), "");
   EXPECT_STREQ(FileNamePart("\\a"), "a");
-  // 表 is 95 5C: its trail byte is no separator.
-  EXPECT_STREQ(FileNamePart("D:\\\x95\x5c\\a.txt"), "a.txt");
-  EXPECT_STREQ(FileNamePart("D:\\\x95\x5c"), "\x95\x5c");
-  // メ is 83 81: the one-byte look-back takes the real separator after it
-  // for a trail byte, and the name reaches back to the previous separator.
-  EXPECT_STREQ(FileNamePart("D:\\\x83\x81\\a.txt"), "\x83\x81\\a.txt");
+  // A trail byte is never a separator (表 is 95 5C) nor taken for a lead byte
+  // (文書 is 95 B6 8F 91, メモ 83 81 83 82); a lone lead byte is a character.
+  EXPECT_STREQ(FileNamePart("D:\\表\\a.txt"), "a.txt");
+  EXPECT_STREQ(FileNamePart("D:\\表"), "表");
+  EXPECT_STREQ(FileNamePart("D:\\文書\\memo.txt"), "memo.txt");
+  EXPECT_STREQ(FileNamePart("D:\\メ\\a.txt"), "a.txt");
+  EXPECT_STREQ(FileNamePart("C:\\メモ\\表\\文書"), "文書");
+  EXPECT_STREQ(FileNamePart("D:\\a\x83"), "a\x83");
 }
 
 TEST(PathHelpers, CuttingAtTheFileNameLeavesTheFolder) {
@@ -27,6 +29,8 @@ TEST(PathHelpers, FileExtension) {
   const char* noExtension = "D:\\backup.old\\readme";
   EXPECT_EQ(FileExtension(noExtension), noExtension);
   EXPECT_STREQ(FileExtension(".profile"), "profile");
+  const char* dottedFolder = "D:\\a.メ\\b";
+  EXPECT_EQ(FileExtension(dottedFolder), dottedFolder);
   const char* empty = "memo.";
   EXPECT_EQ(FileExtension(empty), empty + 5);
   const char* none = "memo";

@@ -4,9 +4,14 @@
 
 #include <string>
 
+#include "document/path_helpers.h"
+
 TEST(TitleText, NamedDocumentAndModifiedMark) {
   char title[kTitleCapacity];
   FormatDocumentTitle(title, "memo.txt");
+  EXPECT_STREQ(title, "memo.txt - Hakuzo");
+  // A file in a folder named 文書 (95 B6 8F 91) is titled by its own name.
+  FormatDocumentTitle(title, FileNamePart("D:\\文書\\memo.txt"));
   EXPECT_STREQ(title, "memo.txt - Hakuzo");
   EXPECT_EQ(AppendModifiedMark(title, kTitleReadCapacity), 1);
   EXPECT_STREQ(title, "memo.txt - Hakuzo *");

@@ -233,6 +233,14 @@ TEST_F(MainWindow, TypingMarksTheTitleOnceAndShowsTheCaret) {
   Command(window, ID_SELECT_ALL);
   Command(window, ID_REFRESH);
   EXPECT_EQ(StatusPartText(3), "0001:0001 - 0007:0002, 13");
+  // Double-byte characters count two, also where the control counts them once.
+  SetEditText("あいう\r\nx");
+  SendMessageA(EditView.view, WM_KEYDOWN, VK_END, 0);
+  Command(window, ID_REFRESH);
+  EXPECT_EQ(StatusPartText(3), "0007:0001");
+  Command(window, ID_SELECT_ALL);
+  Command(window, ID_REFRESH);
+  EXPECT_EQ(StatusPartText(3), "0001:0001 - 0002:0002, 9");
 }
 
 TEST_F(MainWindow, StatusBarToggleShrinksAndRestoresTheView) {
