@@ -199,9 +199,9 @@ BOOL CALLBACK VisitBox(HWND box, LPARAM) {
     it->repeated = true;
     Press(box, it->step);
   } else if (waited > kGiveUpAfterMs) {
-    ADD_FAILURE() << "the box \"" << it->text << "\" stayed open after answer "
-                  << it->step.answer << (it->step.fileName.empty() ? "" : " with ")
-                  << it->step.fileName << "; closed with IDCANCEL";
+    ADD_FAILURE() << "the box \"" << it->text << "\" stayed open after answer " << it->step.answer
+                  << (it->step.fileName.empty() ? "" : " with ") << it->step.fileName
+                  << "; closed with IDCANCEL";
     answered.erase(it);
     EndDialog(box, IDCANCEL);
   }
