@@ -208,6 +208,11 @@ BOOL CALLBACK VisitBox(HWND box, LPARAM) {
   return TRUE;
 }
 
+// Boxes are answered from a thread timer, never as they are activated: a
+// file dialog activates itself from inside WM_INITDIALOG, still hidden and
+// half built, and a name and OK given then could be lost, leaving the test
+// waiting on the dialog for good. A timer message comes only when the box's
+// own loop is idle, so the box is on screen and ready.
 void CALLBACK PollBoxes(HWND, UINT, UINT_PTR, DWORD) {
   for (size_t i = answered.size(); i-- > 0;)
     if (!IsWindow(answered[i].box)) answered.erase(answered.begin() + i);
