@@ -26,8 +26,6 @@ namespace {
 // Answers boxes and dialogs in the order given; anything more is cancelled.
 using Script = BoxScript;
 
-constexpr const char* kSaveDialog = "dialog:文書の保存";
-
 class DocumentCommands : public FileWindowTest {};
 
 // MoveFileExA as Windows 95 has it, with the temporary file held open so
@@ -55,7 +53,7 @@ TEST_F(DocumentCommands, AFailedSaveNamesTheCopyItKept) {
     EXPECT_EQ(Script::texts()[0],
               "ファイルの保存に失敗しました。\n保存した内容は次のファイルに残っています:\n" +
                   std::string(KeptCopyPath()));
-    EXPECT_EQ(Script::boxes()[0].icon, 'w');
+    EXPECT_EQ(Script::boxes()[0].type, kSaveFailedType);
   }
   CloseHandle(heldTemp);
   ResetSystemCalls();
@@ -131,6 +129,36 @@ TEST_F(DocumentCommands, UntitledSaveAsThroughTheRealDialogs) {
   }
   EXPECT_EQ(std::string(Document.path), File("plain"));
   EXPECT_EQ(ReadBytes(File("plain")), "a");
+  // The Save dialog offers the name in the case of the file stored in the
+  // current folder.
+  SetCurrentDirectoryA(folder.c_str());
+  CopyText(Document.path, kPathCapacity, File("MEMO.TXT").c_str());
+  {
+    Script script({{IDCANCEL, ""}});
+    EXPECT_EQ(SaveAsCommand(window), 0);
+    ASSERT_EQ(Script::boxes().size(), 1u);
+    EXPECT_EQ(Script::boxes()[0].fileName, "memo.txt");
+  }
+  // Save As onto another file that exists: the dialog asks first, No keeps
+  // the file and the dialog open, Yes writes over it.
+  CopyText(Document.path, kPathCapacity, File("plain").c_str());
+  Type("b");
+  {
+    Script script({{IDOK, File("memo.txt")}, {IDNO, ""}, {IDCANCEL, ""}});
+    EXPECT_EQ(SaveAsCommand(window), 0);
+    ASSERT_EQ(Script::boxes().size(), 3u);
+    // The dialog's own question.
+    EXPECT_EQ(Script::types()[1] & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
+    EXPECT_EQ(Script::texts()[2], kSaveDialog);
+  }
+  EXPECT_EQ(ReadBytes(File("memo.txt")), "a");
+  {
+    Script script({{IDOK, File("memo.txt")}, {IDYES, ""}});
+    EXPECT_EQ(SaveAsCommand(window), 1);
+    EXPECT_EQ(Script::texts().size(), 2u);
+  }
+  EXPECT_EQ(ReadBytes(File("memo.txt")), ViewText());
+  EXPECT_EQ(ViewText().size(), 2u);
   // The Open dialog: a typed name that does not exist yet opens empty under
   // that name, not modified; the first save creates it.
   {
@@ -157,6 +185,7 @@ TEST_F(DocumentCommands, YesWithACancelledSaveAsStopsEveryCommand) {
     EXPECT_EQ(ViewText(), "unsaved") << what;
     EXPECT_EQ(WindowTitle(window), "Hakuzo *") << what;
     EXPECT_EQ(Script::texts(), (std::vector<std::string>{kPrompt, kSaveDialog})) << what;
+    EXPECT_EQ(Script::types(), (std::vector<UINT>{kPromptType, 0})) << what;
   };
   {
     Script script({{IDYES, ""}, {IDCANCEL, ""}});
@@ -244,10 +273,11 @@ TEST_F(DocumentCommands, FilesThatWereNotReadAreNeverSavedOver) {
   struct Case {
     const char* name;
     std::string message;
+    UINT type;
   };
-  for (const Case& c :
-       {Case{"large.txt", kTooLarge + "large.txt : 54kB"},
-        Case{"lf.txt", kTooLarge + "lf.txt : 31kB"}, Case{"locked.txt", kOpenFailed}}) {
+  for (const Case& c : {Case{"large.txt", kTooLarge + "large.txt : 54kB", kTooLargeType},
+                        Case{"lf.txt", kTooLarge + "lf.txt : 31kB", kTooLargeType},
+                        Case{"locked.txt", kOpenFailed, kOpenFailedType}}) {
     WriteBytes(File("shown.txt"), "shown");
     CopyText(Document.path, kPathCapacity, File("shown.txt").c_str());
     OpenDocument(window);
@@ -256,6 +286,7 @@ TEST_F(DocumentCommands, FilesThatWereNotReadAreNeverSavedOver) {
       EXPECT_EQ(Open(File(c.name)), 0);
       ASSERT_EQ(Script::texts().size(), 1u) << c.name;
       EXPECT_TRUE(Starts(Script::texts()[0], c.message)) << Script::texts()[0];
+      EXPECT_EQ(Script::boxes()[0].type, c.type) << c.name;
     }
     EXPECT_EQ(std::string(Document.path), "") << c.name;
     EXPECT_EQ(WindowTitle(window), "Hakuzo") << c.name;

@@ -1,6 +1,6 @@
 // Find and replace on the real main window and its edit view. The dialogs
 // are driven from a timer inside their own modal loop; every message box is
-// answered from a CBT hook, which also notes its text, icon and owner.
+// answered by the harness, which also notes its text, type and owner.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -18,6 +18,7 @@
 namespace {
 
 const std::string kEnter = "検索文字列を入力してください";
+constexpr UINT kEnterType = MB_OK | MB_ICONWARNING;
 
 // While alive: boxes are answered with answer, dialogs run the scripts.
 struct Driver : BoxScript {
@@ -86,8 +87,7 @@ TEST(FindReplace, DialogsWarnOnEmptyBoxesHoldTheLimitAndCancelKeepsTheStrings) {
     EXPECT_EQ(FindNext(mainWindow, 0), 1);
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].text, kEnter);
-    EXPECT_EQ(Boxes()[0].icon, 'w');
-    EXPECT_FALSE(Boxes()[0].yes && Boxes()[0].no);
+    EXPECT_EQ(Boxes()[0].type, kEnterType);
   }
   EXPECT_EQ(seen, "focus 255 open");
   EXPECT_EQ(std::string(SearchString), longest);
@@ -131,7 +131,7 @@ TEST(FindReplace, DialogsWarnOnEmptyBoxesHoldTheLimitAndCancelKeepsTheStrings) {
     EXPECT_EQ(ReplaceNext(mainWindow, 0), 0);
     ASSERT_EQ(Boxes().size(), 2u);
     EXPECT_EQ(Boxes()[0].text, kEnter);
-    EXPECT_EQ(Boxes()[0].icon, 'w');
+    EXPECT_EQ(BoxScript::types(), (std::vector<UINT>{kEnterType, kQuestionType}));
     EXPECT_EQ(Boxes()[1].text, kQuestion);
   }
   EXPECT_EQ(seen, "0-255 [] 255 open kept");
@@ -214,7 +214,7 @@ TEST(FindReplace, FindNextAndPreviousSelectInTheViewText) {
   ASSERT_EQ(Boxes().size(), 4u);
   for (const BoxSeen& box : Boxes()) {
     EXPECT_EQ(box.text, kNotFound);
-    EXPECT_EQ(box.icon, 'i');
+    EXPECT_EQ(box.type, kNotFoundType);
     EXPECT_EQ(box.owner, mainWindow);
   }
 
@@ -246,8 +246,7 @@ TEST(FindReplace, ReplaceAsksOverTheViewAndMarksTheDocument) {
     EXPECT_EQ(ReplaceNext(mainWindow, 0), 0);
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].text, kQuestion);
-    EXPECT_TRUE(Boxes()[0].yes && Boxes()[0].no);
-    EXPECT_EQ(Boxes()[0].icon, 0);
+    EXPECT_EQ(Boxes()[0].type, kQuestionType);
   }
   EXPECT_EQ(Selection(), "0-3");
   EXPECT_EQ(ViewText(), "abc abc abc");

@@ -141,7 +141,7 @@ TEST_F(FontColourTest, WithoutComdlg32TheCommandSaysSoAndChangesNothing) {
     TextColorCommand(main_);
     ASSERT_EQ(ok.texts().size(), 1u);
     EXPECT_EQ(ok.texts()[0], "comdlg32.dll を読み込めないため、この操作はできません。");
-    EXPECT_EQ(ok.boxes()[0].icon, 'w');
+    EXPECT_EQ(ok.boxes()[0].type, static_cast<UINT>(MB_OK | MB_ICONWARNING));
   }
   EXPECT_EQ(Appearance.textColor, 0u);
   ResetSystemCalls();

@@ -22,6 +22,7 @@ HACCEL accelerators;
 bool quitSeen;
 
 HHOOK hook;
+UINT_PTR pollTimer;
 std::deque<Step> steps;
 int restAnswer;
 int scriptedItem;
@@ -30,8 +31,22 @@ size_t nextScript;
 std::vector<BoxSeen> boxesSeen;
 std::vector<std::string> textsSeen;
 
-// The box itself is not shown yet when it is activated: look at the child's
-// own style only.
+// A box answered and not yet seen to close, and what it was told.
+struct Answered {
+  HWND box;
+  std::string text;
+  Step step;
+  DWORD at;
+  bool repeated;
+};
+std::vector<Answered> answered;
+
+// How long an answered box may stay open, its own loop idle, before it is
+// answered once more, and then before it is closed as a failure.
+constexpr DWORD kRepeatAfterMs = 2000;
+constexpr DWORD kGiveUpAfterMs = 10000;
+constexpr UINT kPollMs = 10;
+
 bool Shown(HWND child) {
   return (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) != 0;
 }
@@ -41,12 +56,56 @@ bool Present(HWND box, int id) {
   return item && Shown(item);
 }
 
-char IconLetter(HICON icon) {
-  if (icon == LoadIconA(nullptr, IDI_EXCLAMATION)) return 'w';
-  if (icon == LoadIconA(nullptr, IDI_ASTERISK)) return 'i';
-  if (icon == LoadIconA(nullptr, IDI_HAND)) return 'e';
-  if (icon == LoadIconA(nullptr, IDI_QUESTION)) return 'q';
-  return '?';
+UINT IconType(HICON icon) {
+  if (icon == LoadIconA(nullptr, IDI_EXCLAMATION)) return MB_ICONWARNING;
+  if (icon == LoadIconA(nullptr, IDI_ASTERISK)) return MB_ICONINFORMATION;
+  if (icon == LoadIconA(nullptr, IDI_HAND)) return MB_ICONERROR;
+  if (icon == LoadIconA(nullptr, IDI_QUESTION)) return MB_ICONQUESTION;
+  return MB_ICONMASK;
+}
+
+// The buttons of each message box type, in the order the default button counts them.
+struct Buttons {
+  UINT type;
+  int ids[3];
+};
+constexpr Buttons kButtonSets[] = {
+    {MB_OK, {IDOK}},
+    {MB_OKCANCEL, {IDOK, IDCANCEL}},
+    {MB_ABORTRETRYIGNORE, {IDABORT, IDRETRY, IDIGNORE}},
+    {MB_YESNOCANCEL, {IDYES, IDNO, IDCANCEL}},
+    {MB_YESNO, {IDYES, IDNO}},
+    {MB_RETRYCANCEL, {IDRETRY, IDCANCEL}},
+    {MB_CANCELTRYCONTINUE, {IDCANCEL, IDTRYAGAIN, IDCONTINUE}},
+};
+constexpr int kAnswerIds[] = {IDOK,  IDCANCEL, IDABORT,    IDRETRY,   IDIGNORE,
+                              IDYES, IDNO,     IDTRYAGAIN, IDCONTINUE};
+
+int DefaultButton(HWND box) {
+  for (int id : kAnswerIds) {
+    HWND item = GetDlgItem(box, id);
+    if (item && Shown(item) && (GetWindowLongA(item, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON)
+      return id;
+  }
+  LRESULT found = SendMessageA(box, DM_GETDEFID, 0, 0);
+  return HIWORD(found) == DC_HASDEFID ? LOWORD(found) : 0;
+}
+
+UINT ButtonType(HWND box) {
+  unsigned shown = 0;
+  for (int id : kAnswerIds)
+    if (Present(box, id)) shown |= 1u << id;
+  int defaultId = DefaultButton(box);
+  for (const Buttons& set : kButtonSets) {
+    unsigned wanted = 0;
+    for (int id : set.ids)
+      if (id) wanted |= 1u << id;
+    if (wanted != shown) continue;
+    for (int i = 0; i < 3; ++i)
+      if (set.ids[i] && set.ids[i] == defaultId) return set.type | (MB_DEFBUTTON1 + i * 0x100);
+    return set.type | MB_DEFMASK;
+  }
+  return MB_TYPEMASK;
 }
 
 BOOL CALLBACK ReadBoxChild(HWND child, LPARAM lParam) {
@@ -56,7 +115,7 @@ BOOL CALLBACK ReadBoxChild(HWND child, LPARAM lParam) {
   if (lstrcmpiA(className, "Static") != 0) return TRUE;
   if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
     HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-    if (icon && Shown(child)) box->icon = IconLetter(icon);
+    if (icon && Shown(child)) box->type |= IconType(icon);
     return TRUE;
   }
   char text[1024];
@@ -72,55 +131,104 @@ void CALLBACK ScriptTimer(HWND dialog, UINT, UINT_PTR id, DWORD) {
   if (nextScript < scripts.size()) {
     scripts[nextScript++](dialog);
   } else {
-    ADD_FAILURE() << "a dialog came that no script expected";
+    ADD_FAILURE() << "the dialog \"" << WindowTitle(dialog) << "\" came, and no script expected it";
     EndDialog(dialog, -1);
   }
 }
 
 void CALLBACK GiveUpTimer(HWND dialog, UINT, UINT_PTR id, DWORD) {
   KillTimer(dialog, id);
-  ADD_FAILURE() << "a dialog was left open";
+  ADD_FAILURE() << "the dialog \"" << WindowTitle(dialog) << "\" was left open by its script";
   EndDialog(dialog, -1);
+}
+
+HWND FileNameField(HWND box) {
+  HWND field = GetDlgItem(box, cmb13);
+  return field ? field : GetDlgItem(box, edt1);
+}
+
+// Types the step's name into a file dialog and presses the step's button
+// (OK where the box has no such button).
+void Press(HWND box, const Step& step) {
+  HWND field = FileNameField(box);
+  if (field && !step.fileName.empty()) SetWindowTextA(field, step.fileName.c_str());
+  int answer = Present(box, step.answer) ? step.answer : IDOK;
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
 }
 
 void Answer(HWND box) {
   Step step = steps.empty() ? Step{restAnswer, ""} : steps.front();
   if (!steps.empty()) steps.pop_front();
-  HWND fileBox = GetDlgItem(box, cmb13);
-  if (!fileBox) fileBox = GetDlgItem(box, edt1);
   BoxSeen seen{};
-  if (fileBox) {
+  if (HWND field = FileNameField(box)) {
     seen.text = "dialog:" + WindowTitle(box);
+    seen.fileName = WindowTitle(field);
   } else {
     EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
+    seen.type |= ButtonType(box);
   }
   seen.owner = GetWindow(box, GW_OWNER);
-  seen.ok = Present(box, IDOK);
-  seen.yes = Present(box, IDYES);
-  seen.no = Present(box, IDNO);
   boxesSeen.push_back(seen);
   textsSeen.push_back(seen.text);
-  if (fileBox && !step.fileName.empty()) SetWindowTextA(fileBox, step.fileName.c_str());
-  int answer = Present(box, step.answer) ? step.answer : IDOK;
-  PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+  Press(box, step);
+  answered.push_back({box, seen.text, step, GetTickCount(), false});
 }
 
+bool IsBox(HWND window) {
+  char className[32];
+  GetClassNameA(window, className, sizeof className);
+  return lstrcmpA(className, "#32770") == 0;
+}
+
+// Each top-level box of this thread on screen. One under another box is
+// disabled: it is answered afresh once it is back on top.
+BOOL CALLBACK VisitBox(HWND box, LPARAM) {
+  if (!IsBox(box) || !IsWindowVisible(box)) return TRUE;
+  if (scriptedItem && GetDlgItem(box, scriptedItem)) return TRUE;
+  auto it = answered.begin();
+  while (it != answered.end() && it->box != box) ++it;
+  if (!IsWindowEnabled(box)) {
+    if (it != answered.end()) answered.erase(it);
+    return TRUE;
+  }
+  if (it == answered.end()) {
+    Answer(box);
+    return TRUE;
+  }
+  DWORD waited = GetTickCount() - it->at;
+  if (!it->repeated && waited > kRepeatAfterMs) {
+    it->repeated = true;
+    Press(box, it->step);
+  } else if (waited > kGiveUpAfterMs) {
+    ADD_FAILURE() << "the box \"" << it->text << "\" stayed open after answer " << it->step.answer
+                  << (it->step.fileName.empty() ? "" : " with ") << it->step.fileName
+                  << "; closed with IDCANCEL";
+    answered.erase(it);
+    EndDialog(box, IDCANCEL);
+  }
+  return TRUE;
+}
+
+// Boxes are answered from a thread timer, never as they are activated: a
+// file dialog activates itself from inside WM_INITDIALOG, still hidden and
+// half built, and a name and OK given then could be lost, leaving the test
+// waiting on the dialog for good. A timer message comes only when the box's
+// own loop is idle, so the box is on screen and ready.
+void CALLBACK PollBoxes(HWND, UINT, UINT_PTR, DWORD) {
+  for (size_t i = answered.size(); i-- > 0;)
+    if (!IsWindow(answered[i].box)) answered.erase(answered.begin() + i);
+  EnumThreadWindows(GetCurrentThreadId(), VisitBox, 0);
+}
+
+// Scripted dialogs start their script as they come up.
 LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_ACTIVATE) {
+  if (code == HCBT_ACTIVATE && scriptedItem) {
     HWND window = reinterpret_cast<HWND>(wParam);
-    char className[32];
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpA(className, "#32770") == 0) {
-      if (scriptedItem && GetDlgItem(window, scriptedItem)) {
-        // Activated again when a box over it closes: one script per dialog.
-        if (!GetPropA(window, "scripted")) {
-          SetPropA(window, "scripted", reinterpret_cast<HANDLE>(1));
-          SetTimer(window, 1, 10, ScriptTimer);
-          SetTimer(window, 2, 5000, GiveUpTimer);
-        }
-      } else {
-        Answer(window);
-      }
+    // Activated again when a box over it closes: one script per dialog.
+    if (IsBox(window) && GetDlgItem(window, scriptedItem) && !GetPropA(window, "scripted")) {
+      SetPropA(window, "scripted", reinterpret_cast<HANDLE>(1));
+      SetTimer(window, 1, 10, ScriptTimer);
+      SetTimer(window, 2, kGiveUpAfterMs, GiveUpTimer);
     }
   }
   return CallNextHookEx(hook, code, wParam, lParam);
@@ -200,10 +308,13 @@ BoxScript::BoxScript(int answer, int item, std::vector<std::function<void(HWND)>
   nextScript = 0;
   boxesSeen.clear();
   textsSeen.clear();
+  answered.clear();
   hook = SetWindowsHookExA(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
+  pollTimer = SetTimer(nullptr, 0, kPollMs, PollBoxes);
 }
 
 BoxScript::~BoxScript() {
+  KillTimer(nullptr, pollTimer);
   UnhookWindowsHookEx(hook);
   EXPECT_EQ(nextScript, scripts.size()) << "a dialog did not come";
 }
@@ -214,8 +325,10 @@ const std::vector<std::string>& BoxScript::texts() {
 const std::vector<BoxSeen>& BoxScript::boxes() {
   return boxesSeen;
 }
-bool BoxScript::used() const {
-  return steps.empty();
+std::vector<UINT> BoxScript::types() {
+  std::vector<UINT> types;
+  for (const BoxSeen& box : boxesSeen) types.push_back(box.type);
+  return types;
 }
 
 void Click(HWND dialog, int id) {

@@ -30,8 +30,12 @@ void Command(HWND mainWindow, int id, int highWord = 0);
 struct BoxSeen {
   std::string text;  // Static texts joined by "|"; a file dialog's is "dialog:" + its title
   HWND owner;
-  bool ok, yes, no;  // the buttons it shows
-  char icon;         // 'w' warning, 'i' information, 'e' error, 'q' question, '?' another, 0 none
+  // A message box's type as read from the box: its buttons (MB_OK,
+  // MB_YESNO...), icon (MB_ICONWARNING... or none) and default button
+  // (MB_DEFBUTTON1...). A set of buttons or an icon no type has reads as
+  // MB_TYPEMASK or MB_ICONMASK.
+  UINT type;
+  std::string fileName;  // a file dialog's name field as it came up
 };
 
 // One answer to the next box or dialog: the button, and for a file dialog
@@ -43,10 +47,14 @@ struct Step {
 
 // While alive, boxes and dialogs are answered step by step and what they
 // showed is recorded in order; past the steps, every one gets `rest`. A box
-// without the wanted button is closed with OK. Dialogs holding item
+// without the wanted button is closed with OK. Answers are given from a timer
+// once the box is on screen and its own loop is idle; a box that comes back
+// after a box over it has closed takes the next step. A box still open some
+// seconds after its answer is answered once more, then closed as a failure
+// that names it: no test ever waits on a box for good. Dialogs holding item
 // `scriptedItem` instead run the next of `dialogScripts` from a timer inside
-// their own loop (the script ends the dialog; one that stays five seconds is
-// ended as a failure).
+// their own loop (the script ends the dialog; one left open is ended as a
+// failure the same way).
 class BoxScript {
  public:
   BoxScript(std::initializer_list<Step> steps, int rest = IDCANCEL);
@@ -55,7 +63,7 @@ class BoxScript {
   // What the boxes of the latest script showed, in order.
   static const std::vector<std::string>& texts();
   static const std::vector<BoxSeen>& boxes();
-  bool used() const;  // every step taken
+  static std::vector<UINT> types();
 };
 
 // Every message box or dialog answered with `answer` (IDOK, IDYES, IDNO, IDCANCEL).

@@ -27,8 +27,6 @@
 
 namespace {
 
-constexpr const char* kSaveFailed = "ファイルの保存に失敗しました";
-
 std::wstring Wide(const std::string& path) {
   std::wstring wide(path.size() + 1, L'\0');
   int n = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
@@ -132,6 +130,7 @@ TEST_F(Hostile, OddFilesAreRefusedOrShownAndNeverChanged) {
     Start(File("folder.txt").c_str());
     ASSERT_EQ(BoxScript::texts().size(), 1u);
     EXPECT_TRUE(Starts(BoxScript::texts()[0], kOpenFailed)) << BoxScript::texts()[0];
+    EXPECT_EQ(BoxScript::boxes()[0].type, kOpenFailedType);
   }
   ExpectUntitledEmpty("folder");
 
@@ -146,6 +145,7 @@ TEST_F(Hostile, OddFilesAreRefusedOrShownAndNeverChanged) {
     EXPECT_EQ(Open(File(c.name)), 0) << c.name;
     ASSERT_EQ(BoxScript::texts().size(), 1u) << c.name;
     EXPECT_EQ(BoxScript::texts()[0], kTooLarge + c.name + " : " + c.shownSize);
+    EXPECT_EQ(BoxScript::boxes()[0].type, kTooLargeType);
     ExpectUntitledEmpty(c.name);
   }
 
@@ -217,7 +217,7 @@ TEST_F(Hostile, OddFilesAreRefusedOrShownAndNeverChanged) {
       PressKey('S', true);
       ASSERT_EQ(BoxScript::texts().size(), 1u) << name;
       EXPECT_TRUE(Starts(BoxScript::texts()[0], kSaveFailed)) << name;
-      EXPECT_EQ(BoxScript::boxes()[0].icon, 'w');
+      EXPECT_EQ(BoxScript::boxes()[0].type, kSaveFailedType) << name;
     }
     CloseHandle(later);
     EXPECT_EQ(IsModified(), 1) << name;
@@ -277,6 +277,7 @@ TEST_F(Hostile, PathsAtTheEdgeOfThePathFieldAreOpenedWholeOrRefused) {
       Open(File("short.txt"));
     } else {
       EXPECT_EQ(BoxScript::texts(), std::vector<std::string>{kNameTooLong}) << paths[i].size();
+      EXPECT_EQ(BoxScript::types(), std::vector<UINT>{kNameTooLongType});
       EXPECT_EQ(std::string(Document.path), File("short.txt"));
       EXPECT_EQ(ViewText(), "short");
     }
@@ -298,7 +299,8 @@ TEST_F(Hostile, PathsAtTheEdgeOfThePathFieldAreOpenedWholeOrRefused) {
       EXPECT_EQ(shown, "short") << paths[i].size();
       // The dialog's own refusal comes as its failure code.
       ASSERT_EQ(BoxScript::texts().size(), 2u) << paths[i].size();
-      EXPECT_TRUE(Starts(BoxScript::texts()[1], "ダイアログの生成に失敗しました(12291)"));
+      EXPECT_TRUE(Starts(BoxScript::texts()[1], kDialogFailed + "12291)"));
+      EXPECT_EQ(BoxScript::boxes()[1].type, kDialogFailedType);
     }
   }
 
@@ -504,6 +506,7 @@ TEST_F(Hostile, AViewLargerThanTheBuffersKeepsItsTextAndItsFile) {
     EXPECT_EQ(BoxScript::texts()[0], kPrompt);
     EXPECT_EQ(BoxScript::texts()[1], kPrompt);
     EXPECT_TRUE(Starts(BoxScript::texts()[2], kSaveRefused));
+    EXPECT_EQ(BoxScript::types(), (std::vector<UINT>{kPromptType, kPromptType, kSaveRefusedType}));
     EXPECT_FALSE(QuitSeen());
   }
   EXPECT_EQ(ViewText(), replaced);

@@ -65,8 +65,7 @@ TEST_F(RelayLaunch, NoticeQuestionAndHandOver) {
     EXPECT_EQ(OfferRelay(nullptr, big.c_str(), 60000), 0);
     ASSERT_EQ(log.boxes().size(), 1u);
     EXPECT_EQ(log.boxes()[0].text, kTooLarge + "big.txt : 58kB");
-    EXPECT_TRUE(log.boxes()[0].ok);
-    EXPECT_FALSE(log.boxes()[0].yes || log.boxes()[0].no || log.boxes()[0].icon);
+    EXPECT_EQ(log.boxes()[0].type, kTooLargeType);
   }
   // Asked and declined: nothing starts.
   SetRelay(1, 0, editor);
@@ -76,8 +75,7 @@ TEST_F(RelayLaunch, NoticeQuestionAndHandOver) {
     ASSERT_EQ(log.boxes().size(), 1u);
     EXPECT_EQ(log.boxes()[0].text,
               kTooLarge + "big.txt : 97kB\nこの文書を ed.exe に受け渡しますか？");
-    EXPECT_TRUE(log.boxes()[0].yes && log.boxes()[0].no && log.boxes()[0].icon == 'q');
-    EXPECT_FALSE(log.boxes()[0].ok);
+    EXPECT_EQ(log.boxes()[0].type, kHandOverType);
   }
   // Accepted: the editor gets the quoted path. Its line is the only one, so
   // the declined offer started nothing.
@@ -123,7 +121,7 @@ TEST_F(RelayLaunch, FailedHandOverShowsTheErrorAndStartsNothing) {
     EXPECT_EQ(OfferRelay(nullptr, c.path.c_str(), 60000), 0) << c.what;
     ASSERT_EQ(log.boxes().size(), 1u) << c.what;
     EXPECT_EQ(log.boxes()[0].text, kRelayFailed) << c.what;
-    EXPECT_TRUE(log.boxes()[0].icon == 'e' && log.boxes()[0].ok) << c.what;
+    EXPECT_EQ(log.boxes()[0].type, kRelayFailedType) << c.what;
     EXPECT_EQ(LaunchExternalEditor(nullptr, c.path.c_str()), 0) << c.what;
   }
   // Asked first, the question names no editor; Yes ends in the error.

@@ -43,11 +43,10 @@ TEST_F(UnkeptBytes, OnlyFilesItCannotKeepWarnAndNoneChangesUntilYes) {
       PumpMessages();
       ASSERT_EQ(BoxScript::boxes().size(), warned ? 2u : 0u);
       if (warned) {
-        EXPECT_EQ(BoxScript::boxes()[0].icon, 'w');
+        EXPECT_EQ(BoxScript::boxes()[0].type, kUnkeptType);
         EXPECT_EQ(BoxScript::boxes()[0].owner, window);
-        const BoxSeen& question = BoxScript::boxes()[1];
-        EXPECT_TRUE(Starts(question.text, kSaveAltersFile));
-        EXPECT_TRUE(question.yes && question.no && question.icon == 'w');
+        EXPECT_TRUE(Starts(BoxScript::texts()[1], kSaveAltersFile));
+        EXPECT_EQ(BoxScript::boxes()[1].type, kSaveAltersFileType);
       }
     }
     EXPECT_EQ(ReadBytes(path), bytes);
@@ -87,7 +86,7 @@ TEST_F(UnkeptBytes, TheWarningNamesTheKindAndEverySaveOverTheFileAsks) {
     // Yes to the unsaved changes, No to the save over the file: New stops.
     BoxScript script({{IDYES, ""}, {IDNO, ""}});
     Command(window, ID_FILE_NEW);
-    EXPECT_TRUE(script.used());
+    EXPECT_EQ(BoxScript::types(), (std::vector<UINT>{kPromptType, kSaveAltersFileType}));
   }
   EXPECT_EQ(WindowTitle(window), "u16.txt - Hakuzo *");
   EXPECT_EQ(ReadBytes(File("u16.txt")), utf16);
