@@ -43,8 +43,7 @@ int PathFromCommandLine(char* argument) {
   HANDLE search = FindFirstFileA(path, &found);
   if (search == INVALID_HANDLE_VALUE) return 1;
   FindClose(search);
-  // The system's own cut knows the code page, where the one-byte look-back
-  // of FileNamePart takes the separator after a name like メ for a trail byte.
+  // The system's own cut of the name; ours where it gives none.
   char* name = filePart ? filePart : FileNamePart(path);
   if ((name - path) + TextLength(found.cFileName) >= kMaxPathLength) {
     path[0] = 0;
