@@ -12,6 +12,8 @@ DialogCalls dialogCalls;
 bool dialogsTried;
 ShellCalls shellCalls;
 bool shellTried;
+bool controlsTried;
+bool controlsReady;
 const char* missingLibrary = "";
 
 // The casts from FARPROC are the one way GetProcAddress answers.
@@ -75,6 +77,20 @@ ShellCalls* ShellLibrary() {
   return nullptr;
 }
 
+int CommonControlsLibrary() {
+  if (!controlsTried) {
+    void(WINAPI * initCommonControls)() = nullptr;
+    Find(LoadOnce("comctl32.dll", &controlsTried), "InitCommonControls", &initCommonControls);
+    if (initCommonControls) {
+      initCommonControls();
+      controlsReady = true;
+    }
+  }
+  if (controlsReady) return 1;
+  missingLibrary = "comctl32.dll";
+  return 0;
+}
+
 const char* MissingLibraryText() {
   // The longest name is 12 bytes: far from the buffer's end.
   static char text[128];
@@ -86,4 +102,6 @@ void ResetSystemCalls() {
   callsFilled = false;
   dialogsTried = false;
   shellTried = false;
+  controlsTried = false;
+  controlsReady = false;
 }

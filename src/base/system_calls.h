@@ -1,5 +1,5 @@
 // The Win32 calls that not every Windows from 95 and NT 4.0 on exports, and
-// the two DLLs that only some commands need. An exe that imports a function
+// the three DLLs that only some commands need. An exe that imports a function
 // the system lacks is refused whole by the loader, and every DLL it imports
 // is loaded before the first window: so these are looked up here, once, at
 // their first use, and nowhere else. A pointer is null where the system has
@@ -52,7 +52,11 @@ SystemCalls& Calls();
 DialogCalls* DialogLibrary();
 ShellCalls* ShellLibrary();
 
-// What a command says when DialogLibrary or ShellLibrary gave null: names
+// COMCTL32, for the status bar: loaded, and its classes registered with
+// InitCommonControls, when the bar is first shown. 1 when that succeeded.
+int CommonControlsLibrary();
+
+// What a command says when a library above could not be had: names
 // the DLL that failed last.
 const char* MissingLibraryText();
 

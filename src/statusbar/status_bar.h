@@ -6,15 +6,23 @@
 #include "statusbar/status_layout.h"
 
 struct StatusBarState {
-  HWND statusWindow;
+  HWND statusWindow;  // made when the bar is first shown
+  HWND owner;
   int visible;
   int barHeight;
   int partRight[kStatusParts];
+  // What the path and mode parts show, kept for a bar made later.
+  char path[MAX_PATH + 1];
+  int euc;
+  int lf;
 };
 
 extern StatusBarState StatusBar;
 
 void CreateStatusBar(HWND mainWindow);
+// Makes the bar's window, hidden or not, with the path and modes it is to
+// show; 0 when comctl32 cannot be had.
+int MakeStatusWindow();
 void ResizeStatusBar(int x, int y, int width, int height);
 void ToggleStatusBar(HWND mainWindow);
 void DestroyStatusBar();

@@ -396,6 +396,12 @@ std::string WindowTitle(HWND window) {
 }
 
 std::string StatusPartText(int part) {
+  // A hidden bar is made when first shown; read one made now, as the
+  // toggle would make it, with the texts it was given meanwhile.
+  if (!StatusBar.statusWindow) {
+    EXPECT_EQ(MakeStatusWindow(), 1);
+    ShowCaretPosition();
+  }
   char text[1024] = {};
   LRESULT length = SendMessageA(StatusBar.statusWindow, SB_GETTEXTLENGTHA, part, 0);
   if (LOWORD(length) >= sizeof text) return "<too long>";

@@ -104,16 +104,19 @@ TEST(Resources, AcceleratorTable) {
   for (int i = 0; i < count; ++i) {
     std::string key = (entries[i].fVirt & FCONTROL) ? "Ctrl+" : "";
     if (entries[i].fVirt & FSHIFT) key += "Shift+";
-    if (entries[i].key == VK_F3) key += "F3";
-    else if (entries[i].key == VK_F4) key += "F4";
-    else key += static_cast<char>(entries[i].key);
+    if (entries[i].key == VK_F3)
+      key += "F3";
+    else if (entries[i].key == VK_F4)
+      key += "F4";
+    else
+      key += static_cast<char>(entries[i].key);
     EXPECT_TRUE(entries[i].fVirt & FVIRTKEY) << key;
     EXPECT_TRUE(entries[i].fVirt & FNOINVERT) << key;
     keys.push_back(key + "=" + std::to_string(entries[i].cmd));
   }
   const std::vector<std::string> expected = {
-      "Ctrl+A=40045", "Ctrl+F=40036", "Ctrl+N=40008", "Ctrl+O=40003", "Ctrl+R=40039",
-      "Ctrl+S=40007", "F3=40037", "Shift+F3=40038", "F4=40040", "Shift+F4=40041"};
+      "Ctrl+A=40045", "Ctrl+F=40036", "Ctrl+N=40008",   "Ctrl+O=40003", "Ctrl+R=40039",
+      "Ctrl+S=40007", "F3=40037",     "Shift+F3=40038", "F4=40040",     "Shift+F4=40041"};
   EXPECT_EQ(keys, expected);
 }
 
@@ -122,9 +125,9 @@ TEST(Resources, IconsAre32By32With16Colours) {
     HRSRC group = FindResourceA(nullptr, MAKEINTRESOURCEA(id), RT_GROUP_ICON);
     ASSERT_NE(group, nullptr) << id;
     const BYTE* dir = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, group)));
-    EXPECT_EQ(dir[6], 32);     // width
-    EXPECT_EQ(dir[7], 32);     // height
-    EXPECT_EQ(dir[8], 16);     // colours
+    EXPECT_EQ(dir[6], 32);  // width
+    EXPECT_EQ(dir[7], 32);  // height
+    EXPECT_EQ(dir[8], 16);  // colours
   }
 }
 
@@ -207,7 +210,7 @@ TEST_F(MainWindow, DocumentModeTogglesMarkTheDocumentModified) {
   EXPECT_EQ(WindowTitle(window), "Hakuzo *");
   Command(window, ID_LF_MODE);
   EXPECT_EQ(StatusPartText(2), "LF");
-  EXPECT_EQ(WindowTitle(window), "Hakuzo *");  // marked once only
+  EXPECT_EQ(WindowTitle(window), "Hakuzo *");     // marked once only
   EXPECT_FALSE(IniHasKey("Set", "Default EUC"));  // nothing persisted
   Command(window, ID_EUC_MODE);
   EXPECT_EQ(StatusPartText(1), "");
@@ -246,7 +249,11 @@ TEST_F(MainWindow, TypingMarksTheTitleOnceAndShowsTheCaret) {
 TEST_F(MainWindow, StatusBarToggleShrinksAndRestoresTheView) {
   RECT client, view;
   GetClientRect(window, &client);
+  // A hidden bar is made when first shown, with what it was told meanwhile.
+  EXPECT_EQ(StatusBar.statusWindow, nullptr);
+  Command(window, ID_EUC_MODE);
   Command(window, ID_STATUS_BAR);
+  EXPECT_EQ(StatusPartText(1), "EUC");
   EXPECT_TRUE(IsChecked(window, ID_STATUS_BAR));
   EXPECT_TRUE(IsWindowVisible(StatusBar.statusWindow));
   EXPECT_EQ(IniValue("Set", "Status Bar"), "1");
