@@ -201,8 +201,8 @@ void BM_KeepCheck(benchmark::State& state) {
     std::strcpy(textBuffer, scratchBuffer);
     SjisToEuc(scratchBuffer, textBuffer);
     std::strcpy(textBuffer, scratchBuffer);
-    keeps = SaveKeepsFile(textBuffer, static_cast<int>(std::strlen(textBuffer)), eucFile,
-                          fileLength);
+    keeps =
+        SaveKeepsFile(textBuffer, static_cast<int>(std::strlen(textBuffer)), eucFile, fileLength);
     benchmark::DoNotOptimize(keeps);
   }
   if (!keeps) Fail("keep check says the file changes");

@@ -11,7 +11,7 @@ struct DocumentState {
   char path[kPathCapacity];  // empty: an untitled new document
   char TextBuffer[BufferCapacity + 1];
   char ScratchBuffer[BufferCapacity + 1];
-  int lfMode;  // 1: the file's line ends are bare LF
+  int lfMode;   // 1: the file's line ends are bare LF
   int eucMode;  // 1: the file is EUC-JP
   int defaultLf;
   int defaultEuc;

@@ -37,7 +37,8 @@ bool BuildCustomFilter(char* filter, const char* extension) {
   int p = FormatText(pattern, sizeof pattern, "*.%s", extension);
   // Either text cut short would name another extension.
   int extensionLength = TextLength(extension);
-  if (d != 2 * extensionLength + TextLength(kFilterWord) + 1 || p != extensionLength + 2) return false;
+  if (d != 2 * extensionLength + TextLength(kFilterWord) + 1 || p != extensionLength + 2)
+    return false;
   int at = 0;
   return PutPiece(filter, &at, description) && PutPiece(filter, &at, pattern) &&
          PutPiece(filter, &at, "");

@@ -14,7 +14,9 @@ const char* FindLastChar(const char* text, char byte) {
   return found;
 }
 
-const char* FileNamePart(const char* path) { return FindLastChar(path, '\\'); }
+const char* FileNamePart(const char* path) {
+  return FindLastChar(path, '\\');
+}
 
 const char* FileExtension(const char* path) {
   const char* dot = FindLastChar(path, '.');
