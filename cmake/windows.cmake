@@ -3,7 +3,7 @@
 add_compile_definitions(WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0500)
 
 # comdlg32 and shell32 are loaded at their first use (src/base/system_calls).
-set(HAKUZO_SYSTEM_LIBS imm32 advapi32 gdi32 user32 kernel32)
+set(HAKUZO_SYSTEM_LIBS advapi32 gdi32 user32 kernel32)
 
 add_library(hakuzo_win STATIC ${HAKUZO_WIN_SOURCES})
 target_link_libraries(hakuzo_win PUBLIC hakuzo_pure ${HAKUZO_SYSTEM_LIBS})

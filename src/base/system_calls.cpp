@@ -12,8 +12,10 @@ DialogCalls dialogCalls;
 bool dialogsTried;
 ShellCalls shellCalls;
 bool shellTried;
+ControlCalls controlCalls;
 bool controlsTried;
-bool controlsReady;
+ImeCalls imeCalls;
+bool imeTried;
 const char* missingLibrary = "";
 
 // The casts from FARPROC are the one way GetProcAddress answers.
@@ -77,18 +79,27 @@ ShellCalls* ShellLibrary() {
   return nullptr;
 }
 
-int CommonControlsLibrary() {
+ControlCalls* ControlsLibrary() {
   if (!controlsTried) {
-    void(WINAPI * initCommonControls)() = nullptr;
-    Find(LoadOnce("comctl32.dll", &controlsTried), "InitCommonControls", &initCommonControls);
-    if (initCommonControls) {
-      initCommonControls();
-      controlsReady = true;
-    }
+    Find(LoadOnce("comctl32.dll", &controlsTried), "InitCommonControls",
+         &controlCalls.initCommonControls);
   }
-  if (controlsReady) return 1;
+  if (controlCalls.initCommonControls) return &controlCalls;
   missingLibrary = "comctl32.dll";
-  return 0;
+  return nullptr;
+}
+
+ImeCalls* ImeLibrary() {
+  if (!imeTried) {
+    HMODULE module = LoadOnce("imm32.dll", &imeTried);
+    Find(module, "ImmGetContext", &imeCalls.immGetContext);
+    Find(module, "ImmSetOpenStatus", &imeCalls.immSetOpenStatus);
+    Find(module, "ImmReleaseContext", &imeCalls.immReleaseContext);
+  }
+  const ImeCalls& i = imeCalls;
+  if (i.immGetContext && i.immSetOpenStatus && i.immReleaseContext) return &imeCalls;
+  missingLibrary = "imm32.dll";
+  return nullptr;
 }
 
 const char* MissingLibraryText() {
@@ -103,5 +114,5 @@ void ResetSystemCalls() {
   dialogsTried = false;
   shellTried = false;
   controlsTried = false;
-  controlsReady = false;
+  imeTried = false;
 }

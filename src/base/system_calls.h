@@ -1,5 +1,5 @@
 // The Win32 calls that not every Windows from 95 and NT 4.0 on exports, and
-// the three DLLs that only some commands need. An exe that imports a function
+// the DLLs that only some commands need. An exe that imports a function
 // the system lacks is refused whole by the loader, and every DLL it imports
 // is loaded before the first window: so these are looked up here, once, at
 // their first use, and nowhere else. A pointer is null where the system has
@@ -11,6 +11,7 @@
 #include <windows.h>
 #include <commdlg.h>
 #include <shellapi.h>
+#include <imm.h>
 
 using TempFileNameCall = UINT(WINAPI*)(LPCSTR folder, LPCSTR prefix, UINT unique, LPSTR tempPath);
 using ReplaceFileCall = BOOL(WINAPI*)(LPCSTR replaced, LPCSTR replacement, LPCSTR backup,
@@ -52,9 +53,20 @@ SystemCalls& Calls();
 DialogCalls* DialogLibrary();
 ShellCalls* ShellLibrary();
 
-// COMCTL32, for the status bar: loaded, and its classes registered with
-// InitCommonControls, when the bar is first shown. 1 when that succeeded.
-int CommonControlsLibrary();
+// COMCTL32: the status bar's class, registered by InitCommonControls.
+struct ControlCalls {
+  void(WINAPI* initCommonControls)();
+};
+ControlCalls* ControlsLibrary();
+
+// IMM32: opening the input method at start. Windows without an input method
+// (a Western Windows 95) have no imm32.dll.
+struct ImeCalls {
+  HIMC(WINAPI* immGetContext)(HWND window);
+  BOOL(WINAPI* immSetOpenStatus)(HIMC context, BOOL open);
+  BOOL(WINAPI* immReleaseContext)(HWND window, HIMC context);
+};
+ImeCalls* ImeLibrary();
 
 // What a command says when a library above could not be had: names
 // the DLL that failed last.

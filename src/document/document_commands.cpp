@@ -198,8 +198,8 @@ int SaveAsCommand(HWND mainWindow) {
   char before[kPathCapacity];
   CopyText(before, sizeof before, Document.path);
   if (!RunFileDialog(mainWindow, Document.path, 1)) return 0;
-  // Another file holds nothing to keep; the same one still does.
-  if (lstrcmpiA(before, Document.path) != 0) Document.saveAltersFile = 0;
+  // Another file holds nothing to keep; the same one, by any name, still does.
+  if (!IsSameFile(before, Document.path)) Document.saveAltersFile = 0;
   return SaveCommand(mainWindow);
 }
 

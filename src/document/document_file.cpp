@@ -204,6 +204,30 @@ long long WriteDocumentFile(const char* path, const char* text) {
   return -1;
 }
 
+namespace {
+HANDLE OpenToCompare(const char* path) {
+  return CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+}  // namespace
+
+int IsSameFile(const char* a, const char* b) {
+  if (lstrcmpiA(a, b) == 0) return 1;
+  // Both stay open while they are compared: Windows 95 keeps a file's index
+  // only while the file is open.
+  HANDLE first = OpenToCompare(a);
+  HANDLE second = OpenToCompare(b);
+  BY_HANDLE_FILE_INFORMATION one, other;
+  int same = first != INVALID_HANDLE_VALUE && second != INVALID_HANDLE_VALUE &&
+             GetFileInformationByHandle(first, &one) &&
+             GetFileInformationByHandle(second, &other) &&
+             one.dwVolumeSerialNumber == other.dwVolumeSerialNumber &&
+             one.nFileIndexHigh == other.nFileIndexHigh && one.nFileIndexLow == other.nFileIndexLow;
+  if (first != INVALID_HANDLE_VALUE) CloseHandle(first);
+  if (second != INVALID_HANDLE_VALUE) CloseHandle(second);
+  return same;
+}
+
 LoadOutcome LoadDocument() {
   DocumentState& d = Document;
   d.lfMode = d.defaultLf;

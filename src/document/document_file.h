@@ -22,6 +22,10 @@ long long WriteDocumentFile(const char* path, const char* text);
 // the text, or the empty string.
 const char* KeptCopyPath();
 
+// Whether two names lead to one file: the same name in other letters, an 8.3
+// alias, a link. A name that leads to no file names another one.
+int IsSameFile(const char* a, const char* b);
+
 // Reads the file named by Document.path into TextBuffer in editor form.
 LoadOutcome LoadDocument();
 

@@ -1,5 +1,7 @@
 #include "recent/recent_files.h"
 
+#include <cstddef>
+
 #include "base/shell_options.h"
 #include "document/document_state.h"
 #include "recent/recent_entry.h"
@@ -9,6 +11,10 @@
 #include "text/text.h"
 
 namespace {
+
+// The record as Windows 95 and NT 4.0 know it, without the bitmap that later
+// systems added: they refuse a larger cbSize, and every later one takes this.
+constexpr UINT kMenuItemInfoSize = offsetof(MENUITEMINFOA, hbmpItem);
 
 // Entries start where "履歴を残す(&H)" stands in the File menu's resource and
 // push it and everything below it down.
@@ -20,7 +26,7 @@ HMENU FileMenu(HWND mainWindow) {
 
 void InsertEntry(HMENU menu, int position, UINT id, char* text) {
   MENUITEMINFOA info = {};
-  info.cbSize = sizeof info;
+  info.cbSize = kMenuItemInfoSize;
   info.fMask = MIIM_ID | MIIM_TYPE;
   info.fType = MFT_STRING;
   info.wID = id;
@@ -30,7 +36,7 @@ void InsertEntry(HMENU menu, int position, UINT id, char* text) {
 
 void InsertSeparator(HMENU menu, int position) {
   MENUITEMINFOA info = {};
-  info.cbSize = sizeof info;
+  info.cbSize = kMenuItemInfoSize;
   info.fMask = MIIM_TYPE;
   info.fType = MFT_SEPARATOR;
   InsertMenuItemA(menu, position, TRUE, &info);
@@ -41,7 +47,7 @@ void InsertSeparator(HMENU menu, int position) {
 UINT ReadEntry(HMENU menu, int position, char* text) {
   text[0] = 0;
   MENUITEMINFOA info = {};
-  info.cbSize = sizeof info;
+  info.cbSize = kMenuItemInfoSize;
   info.fMask = MIIM_ID | MIIM_TYPE;
   info.dwTypeData = text;
   info.cch = kRecentTextCapacity;
@@ -55,7 +61,7 @@ UINT ReadEntry(HMENU menu, int position, char* text) {
 
 void WriteEntryText(HMENU menu, int position, char* text) {
   MENUITEMINFOA info = {};
-  info.cbSize = sizeof info;
+  info.cbSize = kMenuItemInfoSize;
   info.fMask = MIIM_TYPE;
   info.fType = MFT_STRING;
   info.dwTypeData = text;

@@ -5,6 +5,7 @@
 
 #include "base/menu_marks.h"
 #include "base/shell_options.h"
+#include "base/system_calls.h"
 #include "document/document_commands.h"
 #include "document/document_state.h"
 #include "recent/recent_files.h"
@@ -30,10 +31,12 @@ void LoadShellOptions(HWND mainWindow) {
   Shell.saveSize = ReadSettingInt(kSaveSize);
   if (Shell.saveSize) RestoreWindowSize(mainWindow);
   Shell.imeOnStartup = ReadSettingInt(kImeOnStartup);
-  if (Shell.imeOnStartup) {
-    HIMC context = ImmGetContext(mainWindow);
-    ImmSetOpenStatus(context, TRUE);
-    ImmReleaseContext(mainWindow, context);
+  // Without an input method there is nothing to open; the option stays.
+  ImeCalls* ime = Shell.imeOnStartup ? ImeLibrary() : nullptr;
+  if (ime) {
+    HIMC context = ime->immGetContext(mainWindow);
+    ime->immSetOpenStatus(context, TRUE);
+    ime->immReleaseContext(mainWindow, context);
   }
   Shell.useHistory = ReadSettingInt(kUseHistory);
   Shell.recentCount = 0;

@@ -22,6 +22,10 @@ static_assert(offsetof(OPENFILENAMEA, lpTemplateName) ==
                   offsetof(OPENFILENAME_NT4A, lpTemplateName),
               "OPENFILENAMEA must start with the NT 4 record");
 
+// Menu items are read and written with the Windows 95 / NT 4.0 record.
+static_assert(offsetof(MENUITEMINFOA, hbmpItem) == 44,
+              "MENUITEMINFOA without hbmpItem must be 44 bytes");
+
 static_assert(sizeof(STARTUPINFOA) == 68, "STARTUPINFOA must be 68 bytes");
 static_assert(sizeof(WNDCLASSEXA) == 48, "WNDCLASSEXA must be 48 bytes");
 static_assert(sizeof(WINDOWPLACEMENT) == 44, "WINDOWPLACEMENT must be 44 bytes");

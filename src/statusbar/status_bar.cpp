@@ -33,26 +33,29 @@ void SetPartText(int part, const char* text) {
 void CreateStatusBar(HWND mainWindow) {
   StatusBar.owner = mainWindow;
   StatusBar.visible = ReadSettingInt(kStatusBar);
-  MarkCommand(mainWindow, ID_STATUS_BAR, StatusBar.visible);
   // A hidden bar is made when first shown: loading comctl32 costs a tenth
-  // of the start-up and 3 MB, and the bar is off by default.
-  if (StatusBar.visible) MakeStatusWindow();
+  // of the start-up and 3 MB, and the bar is off by default. Without
+  // comctl32 the bar stays off.
+  if (StatusBar.visible && !MakeStatusWindow()) StatusBar.visible = 0;
+  MarkCommand(mainWindow, ID_STATUS_BAR, StatusBar.visible);
 }
 
 int MakeStatusWindow() {
   if (StatusBar.statusWindow) return 1;
-  if (!CommonControlsLibrary()) return 0;
+  ControlCalls* controls = ControlsLibrary();
+  if (!controls) return 0;
+  controls->initCommonControls();
   StatusBar.statusWindow = CreateWindowExA(
       0, STATUSCLASSNAMEA, nullptr, kStatusStyle, 0, 0, 0, 0, StatusBar.owner,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_STATUS_BAR)), AppInstance(), nullptr);
-  RECT bar;
+  RECT bar = {};
   GetClientRect(StatusBar.statusWindow, &bar);
   StatusBar.barHeight = bar.bottom - bar.top;
   SetParts(bar.right - bar.left);
   ShowDocumentPath(StatusBar.path);
   ShowModeIndicators(StatusBar.euc, StatusBar.lf);
   ShowWindow(StatusBar.statusWindow, StatusBar.visible ? SW_SHOW : SW_HIDE);
-  return StatusBar.statusWindow != nullptr;
+  return 1;
 }
 
 void ResizeStatusBar(int x, int y, int width, int height) {
