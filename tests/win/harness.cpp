@@ -64,18 +64,14 @@ UINT IconType(HICON icon) {
   return MB_ICONMASK;
 }
 
-// The buttons of each message box type, in the order the default button counts them.
+// The buttons of each message box type the editor shows, in the order the
+// default button counts them; any other set reads as MB_TYPEMASK.
 struct Buttons {
   UINT type;
   int ids[3];
 };
-constexpr Buttons kButtonSets[] = {{MB_OK, {IDOK}},
-                                   {MB_OKCANCEL, {IDOK, IDCANCEL}},
-                                   {MB_ABORTRETRYIGNORE, {IDABORT, IDRETRY, IDIGNORE}},
-                                   {MB_YESNOCANCEL, {IDYES, IDNO, IDCANCEL}},
-                                   {MB_YESNO, {IDYES, IDNO}},
-                                   {MB_RETRYCANCEL, {IDRETRY, IDCANCEL}},
-                                   {MB_CANCELTRYCONTINUE, {IDCANCEL, IDTRYAGAIN, IDCONTINUE}}};
+constexpr Buttons kButtonSets[] = {
+    {MB_OK, {IDOK}}, {MB_YESNO, {IDYES, IDNO}}, {MB_YESNOCANCEL, {IDYES, IDNO, IDCANCEL}}};
 constexpr int kAnswerIds[] = {IDOK,  IDCANCEL, IDABORT,    IDRETRY,   IDIGNORE,
                               IDYES, IDNO,     IDTRYAGAIN, IDCONTINUE};
 

@@ -31,7 +31,7 @@ struct BoxSeen {
   std::string text;  // Static texts joined by "|"; a file dialog's is "dialog:" + its title
   HWND owner;
   // A message box's buttons | icon | default button, as read from the box;
-  // buttons or an icon no type has read as MB_TYPEMASK or MB_ICONMASK.
+  // buttons or an icon the editor never shows read as MB_TYPEMASK or MB_ICONMASK.
   UINT type;
   std::string fileName;  // a file dialog's name field as it came up
 };
