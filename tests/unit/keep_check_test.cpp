@@ -48,9 +48,7 @@ TEST(KeepCheck, NamesWhatTheFileHolds) {
       {std::string("0B0D\0\r\0\n", 8), UnkeptKind::Utf16},
       {std::string("\x82\xA0\0\x82\xA2", 5), UnkeptKind::ZeroBytes},
       {std::string("ab\0\0cd", 6), UnkeptKind::ZeroBytes},
-      {"\xEF\xBB\xBF"
-       "abc",
-       UnkeptKind::Utf8},
+      {"\xEF\xBB\xBFxyz", UnkeptKind::Utf8},
       {"\xE6\x97\xA5\xE6\x9C\xAC\r\n", UnkeptKind::Utf8},
       {"\xE0\x80\x80", UnkeptKind::Characters},  // overlong, not UTF-8
       {"\xED\x40\xFA\x54", UnkeptKind::Characters},

@@ -58,6 +58,10 @@ TEST_F(DocumentCommands, AFailedSaveNamesTheCopyItKept) {
   CloseHandle(heldTemp);
   ResetSystemCalls();
   EXPECT_EQ(IsModified(), 1);
+  // The old file went first: the copy is all the folder holds.
+  const std::vector<std::string> left = FilesIn(folder);
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_EQ(File(left[0]), KeptCopyPath());
   EXPECT_EQ(ReadBytes(KeptCopyPath()), ViewText());
   DeleteFileA(KeptCopyPath());
 }

@@ -64,46 +64,32 @@ UINT IconType(HICON icon) {
   return MB_ICONMASK;
 }
 
-// The buttons of each message box type, in the order the default button counts them.
+// The buttons of each message box type the editor shows, in the order the
+// default button counts them; any other set reads as MB_TYPEMASK.
 struct Buttons {
   UINT type;
   int ids[3];
 };
 constexpr Buttons kButtonSets[] = {
-    {MB_OK, {IDOK}},
-    {MB_OKCANCEL, {IDOK, IDCANCEL}},
-    {MB_ABORTRETRYIGNORE, {IDABORT, IDRETRY, IDIGNORE}},
-    {MB_YESNOCANCEL, {IDYES, IDNO, IDCANCEL}},
-    {MB_YESNO, {IDYES, IDNO}},
-    {MB_RETRYCANCEL, {IDRETRY, IDCANCEL}},
-    {MB_CANCELTRYCONTINUE, {IDCANCEL, IDTRYAGAIN, IDCONTINUE}},
-};
+    {MB_OK, {IDOK}}, {MB_YESNO, {IDYES, IDNO}}, {MB_YESNOCANCEL, {IDYES, IDNO, IDCANCEL}}};
 constexpr int kAnswerIds[] = {IDOK,  IDCANCEL, IDABORT,    IDRETRY,   IDIGNORE,
                               IDYES, IDNO,     IDTRYAGAIN, IDCONTINUE};
 
-int DefaultButton(HWND box) {
-  for (int id : kAnswerIds) {
-    HWND item = GetDlgItem(box, id);
-    if (item && Shown(item) && (GetWindowLongA(item, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON)
-      return id;
-  }
-  LRESULT found = SendMessageA(box, DM_GETDEFID, 0, 0);
-  return HIWORD(found) == DC_HASDEFID ? LOWORD(found) : 0;
-}
-
+// The default button shows in its style, or else in the box's DM_GETDEFID.
 UINT ButtonType(HWND box) {
-  unsigned shown = 0;
-  for (int id : kAnswerIds)
-    if (Present(box, id)) shown |= 1u << id;
-  int defaultId = DefaultButton(box);
+  LRESULT found = SendMessageA(box, DM_GETDEFID, 0, 0);
+  int shown = 0, defaultId = HIWORD(found) == DC_HASDEFID ? LOWORD(found) : 0;
+  for (int id : kAnswerIds) {
+    if (!Present(box, id)) continue;
+    ++shown;
+    if ((GetWindowLongA(GetDlgItem(box, id), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON) defaultId = id;
+  }
   for (const Buttons& set : kButtonSets) {
-    unsigned wanted = 0;
-    for (int id : set.ids)
-      if (id) wanted |= 1u << id;
-    if (wanted != shown) continue;
-    for (int i = 0; i < 3; ++i)
-      if (set.ids[i] && set.ids[i] == defaultId) return set.type | (MB_DEFBUTTON1 + i * 0x100);
-    return set.type | MB_DEFMASK;
+    UINT type = set.type | MB_DEFMASK;
+    int count = 0;
+    for (; count < 3 && set.ids[count] && Present(box, set.ids[count]); ++count)
+      if (set.ids[count] == defaultId) type = set.type | (MB_DEFBUTTON1 + count * 0x100);
+    if (count == shown && (count == 3 || !set.ids[count])) return type;
   }
   return MB_TYPEMASK;
 }
@@ -180,26 +166,20 @@ bool IsBox(HWND window) {
   return lstrcmpA(className, "#32770") == 0;
 }
 
-// Each top-level box of this thread on screen. One under another box is
-// disabled: it is answered afresh once it is back on top.
+// Each enabled top-level box of this thread on screen: a box under another
+// is disabled and forgotten, to be answered afresh once it is back on top.
 BOOL CALLBACK VisitBox(HWND box, LPARAM) {
-  if (!IsBox(box) || !IsWindowVisible(box)) return TRUE;
-  if (scriptedItem && GetDlgItem(box, scriptedItem)) return TRUE;
-  auto it = answered.begin();
-  while (it != answered.end() && it->box != box) ++it;
-  if (!IsWindowEnabled(box)) {
-    if (it != answered.end()) answered.erase(it);
+  if (!IsBox(box) || !IsWindowVisible(box) || !IsWindowEnabled(box) ||
+      (scriptedItem && GetDlgItem(box, scriptedItem)))
     return TRUE;
-  }
+  auto it = std::find_if(answered.begin(), answered.end(),
+                         [box](const Answered& a) { return a.box == box; });
   if (it == answered.end()) {
     Answer(box);
-    return TRUE;
-  }
-  DWORD waited = GetTickCount() - it->at;
-  if (!it->repeated && waited > kRepeatAfterMs) {
+  } else if (!it->repeated && GetTickCount() - it->at > kRepeatAfterMs) {
     it->repeated = true;
     Press(box, it->step);
-  } else if (waited > kGiveUpAfterMs) {
+  } else if (GetTickCount() - it->at > kGiveUpAfterMs) {
     ADD_FAILURE() << "the box \"" << it->text << "\" stayed open after answer " << it->step.answer
                   << (it->step.fileName.empty() ? "" : " with ") << it->step.fileName
                   << "; closed with IDCANCEL";
@@ -216,7 +196,8 @@ BOOL CALLBACK VisitBox(HWND box, LPARAM) {
 // own loop is idle, so the box is on screen and ready.
 void CALLBACK PollBoxes(HWND, UINT, UINT_PTR, DWORD) {
   for (size_t i = answered.size(); i-- > 0;)
-    if (!IsWindow(answered[i].box)) answered.erase(answered.begin() + i);
+    if (!IsWindow(answered[i].box) || !IsWindowEnabled(answered[i].box))
+      answered.erase(answered.begin() + i);
   EnumThreadWindows(GetCurrentThreadId(), VisitBox, 0);
 }
 

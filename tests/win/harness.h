@@ -30,10 +30,8 @@ void Command(HWND mainWindow, int id, int highWord = 0);
 struct BoxSeen {
   std::string text;  // Static texts joined by "|"; a file dialog's is "dialog:" + its title
   HWND owner;
-  // A message box's type as read from the box: its buttons (MB_OK,
-  // MB_YESNO...), icon (MB_ICONWARNING... or none) and default button
-  // (MB_DEFBUTTON1...). A set of buttons or an icon no type has reads as
-  // MB_TYPEMASK or MB_ICONMASK.
+  // A message box's buttons | icon | default button, as read from the box;
+  // buttons or an icon the editor never shows read as MB_TYPEMASK or MB_ICONMASK.
   UINT type;
   std::string fileName;  // a file dialog's name field as it came up
 };
@@ -47,14 +45,12 @@ struct Step {
 
 // While alive, boxes and dialogs are answered step by step and what they
 // showed is recorded in order; past the steps, every one gets `rest`. A box
-// without the wanted button is closed with OK. Answers are given from a timer
-// once the box is on screen and its own loop is idle; a box that comes back
-// after a box over it has closed takes the next step. A box still open some
-// seconds after its answer is answered once more, then closed as a failure
-// that names it: no test ever waits on a box for good. Dialogs holding item
-// `scriptedItem` instead run the next of `dialogScripts` from a timer inside
-// their own loop (the script ends the dialog; one left open is ended as a
-// failure the same way).
+// without the wanted button is closed with OK. Answers come from a timer once
+// the box's own loop is idle; a box back on top takes the next step; one that
+// stays open is answered once more, then closed as a failure naming it.
+// Dialogs holding item `scriptedItem` instead run the next of `dialogScripts`
+// from a timer inside their own loop (the script ends the dialog; one left
+// open is ended as a failure the same way).
 class BoxScript {
  public:
   BoxScript(std::initializer_list<Step> steps, int rest = IDCANCEL);

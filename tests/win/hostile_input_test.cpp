@@ -151,22 +151,18 @@ TEST_F(Hostile, OddFilesAreRefusedOrShownAndNeverChanged) {
 
   // Zero bytes only: the text ends at the first, so the view is empty, and
   // the user is told that a save would change the file.
-  {
+  auto openWarned = [&](const char* name) {
     BoxScript script({{IDOK, ""}});
-    EXPECT_EQ(Open(File("zeros.bin")), 1);
+    EXPECT_EQ(Open(File(name)), 1);
     ASSERT_EQ(BoxScript::texts().size(), 1u);
     EXPECT_TRUE(Starts(BoxScript::texts()[0], kUnkeptZero)) << BoxScript::texts()[0];
-  }
+  };
+  openWarned("zeros.bin");
   EXPECT_EQ(ViewText(), "");
   EXPECT_EQ(WindowTitle(window), "zeros.bin - Hakuzo");
   EXPECT_EQ(IsModified(), 0);
   // Every byte value: shown as far as the zero byte, in one piece.
-  {
-    BoxScript script({{IDOK, ""}});
-    EXPECT_EQ(Open(File("binary.bin")), 1);
-    ASSERT_EQ(BoxScript::texts().size(), 1u);
-    EXPECT_TRUE(Starts(BoxScript::texts()[0], kUnkeptZero)) << BoxScript::texts()[0];
-  }
+  openWarned("binary.bin");
   EXPECT_EQ(WindowTitle(window), "binary.bin - Hakuzo");
   EXPECT_GT(ViewText().size(), 1000u);
   EXPECT_EQ(ViewText().find("after the zero"), std::string::npos);

@@ -146,26 +146,23 @@ TEST_F(PlacementTest, RestoreAppliesStoredValuesAndKeepsTheWindowReachable) {
   EXPECT_GE(r.left, screen.left);
   EXPECT_EQ(r.top, 50);
   EXPECT_EQ(r.right - r.left, 300);
-}
 
-TEST_F(PlacementTest, WithoutMonitorCallsTheWorkAreaTakesTheWindow) {
-  // Windows 95 and NT 4.0 have neither MonitorFromRect nor GetMonitorInfoA.
-  Start();
+  // Windows 95 and NT 4.0 have neither MonitorFromRect nor GetMonitorInfoA:
+  // the work area takes the window.
   Calls().monitorFromRect = nullptr;
   RECT work = {};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  MoveWindow(main_, 10, 10, 400, 300, TRUE);
-  WriteIni("Window", "Left", "-300");
+  WriteIni("Window", "Left", "-200");
   WriteIni("Window", "Top", "50");
   RestoreWindowPosition(main_);
-  EXPECT_EQ(NormalRect(main_).left, -300);
+  EXPECT_EQ(NormalRect(main_).left, -200);
   WriteIni("Window", "Left", "-5000");
   WriteIni("Window", "Top", "-5000");
   RestoreWindowPosition(main_);
-  RECT r = NormalRect(main_);
+  r = NormalRect(main_);
   EXPECT_EQ(r.left, work.left);
   EXPECT_EQ(r.top, work.top);
-  EXPECT_EQ(r.right - r.left, 400);
+  EXPECT_EQ(r.right - r.left, 300);
   ResetSystemCalls();
 }
 

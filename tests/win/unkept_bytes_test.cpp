@@ -50,9 +50,7 @@ TEST_F(UnkeptBytes, OnlyFilesItCannotKeepWarnAndNoneChangesUntilYes) {
       }
     }
     EXPECT_EQ(ReadBytes(path), bytes);
-    if (!Starts(name, "either-")) {
-      EXPECT_EQ(warned, Starts(name, "warn-"));
-    }
+    if (!Starts(name, "either-")) EXPECT_EQ(warned, Starts(name, "warn-"));
     if (!warned) continue;
     {
       BoxAnswerer yes(IDYES);
