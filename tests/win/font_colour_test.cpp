@@ -7,7 +7,9 @@
 
 #include "base/system_calls.h"
 #include "harness.h"
+#include "resource.h"
 #include "window_fixture.h"
+#include "statusbar/status_bar.h"
 #include "view/edit_view.h"
 #include "view/font_dialogs.h"
 #include "view/view_appearance.h"
@@ -133,18 +135,31 @@ TEST_F(FontColourTest, LongJapaneseFaceNameIsCutBetweenCharacters) {
   EXPECT_EQ(std::string(Appearance.logFont.lfFaceName), name.substr(0, 30));
 }
 
-TEST_F(FontColourTest, WithoutComdlg32TheCommandSaysSoAndChangesNothing) {
+// A DLL loaded at first use that the system lacks: the command says which,
+// and nothing changes.
+TEST_F(FontColourTest, WithoutItsDllACommandSaysSoAndChangesNothing) {
   Start();
-  DialogLibrary()->chooseColor = nullptr;
-  {
+  struct Case {
+    const char* dll;
+    void (*lose)();
+    int command;
+  } cases[] = {
+      {"comdlg32.dll", [] { DialogLibrary()->chooseColor = nullptr; }, ID_TEXT_COLOR},
+      {"shell32.dll", [] { ShellLibrary()->shellAbout = nullptr; }, ID_HELP_ABOUT},
+      {"comctl32.dll", [] { ControlsLibrary()->initCommonControls = nullptr; }, ID_STATUS_BAR},
+  };
+  for (const Case& c : cases) {
+    c.lose();
     BoxAnswerer ok(IDOK);
-    TextColorCommand(main_);
-    ASSERT_EQ(ok.texts().size(), 1u);
-    EXPECT_EQ(ok.texts()[0], "comdlg32.dll を読み込めないため、この操作はできません。");
+    Command(main_, c.command);
+    ASSERT_EQ(ok.texts().size(), 1u) << c.dll;
+    EXPECT_EQ(ok.texts()[0], std::string(c.dll) + " を読み込めないため、この操作はできません。");
     EXPECT_EQ(ok.boxes()[0].type, static_cast<UINT>(MB_OK | MB_ICONWARNING));
+    ResetSystemCalls();
   }
   EXPECT_EQ(Appearance.textColor, 0u);
-  ResetSystemCalls();
+  EXPECT_FALSE(IsChecked(main_, ID_STATUS_BAR));
+  EXPECT_EQ(StatusBar.statusWindow, nullptr);
 }
 
 }  // namespace
