@@ -67,9 +67,9 @@ endif()
 # emulation where the machine allows it (slow: one start takes about a minute).
 if(HAKUZO_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL i686 AND EXISTS ${CMAKE_SOURCE_DIR}/tests/release/release_smoke.sh)
   add_test(NAME release_smoke COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/release_smoke.sh $<TARGET_FILE:hakuzo>)
-  set_tests_properties(release_smoke PROPERTIES TIMEOUT 900 SKIP_RETURN_CODE 77 RESOURCE_LOCK win32_prefix)
+  set_tests_properties(release_smoke PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77 RESOURCE_LOCK win32_prefix)
   # The in-process suite as 32-bit code, in the same prefix: about 15 s where
   # 32-bit programs run natively, many minutes through qemu.
   add_test(NAME win_tests_i686 COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/win_tests_i686.sh $<TARGET_FILE:win_tests>)
-  set_tests_properties(win_tests_i686 PROPERTIES TIMEOUT 1800 SKIP_RETURN_CODE 77 RESOURCE_LOCK win32_prefix)
+  set_tests_properties(win_tests_i686 PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77 RESOURCE_LOCK win32_prefix)
 endif()
