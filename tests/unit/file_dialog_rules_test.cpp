@@ -16,7 +16,8 @@ FileDialogSetup Prepare(const char* path) {
 // The custom filter's pieces, each up to its zero byte, until the empty one.
 std::string Pieces(const FileDialogSetup& setup) {
   std::string all;
-  for (const char* p = setup.customFilter; *p; p += std::string(p).size() + 1) all += std::string(p) + "|";
+  for (const char* p = setup.customFilter; *p; p += std::string(p).size() + 1)
+    all += std::string(p) + "|";
   return all;
 }
 
