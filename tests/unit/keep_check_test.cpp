@@ -20,18 +20,13 @@ TEST(KeepCheck, OnlyLineEndsMayDiffer) {
     std::string saved, file;
     bool keeps;
   } cases[] = {
-      {"", "", true},
-      {"a\r\nb", "a\r\nb", true},
-      {"x\r\ny\r\nz", "x\ny\r\nz", true},  // mixed ends become one style
-      {"x\ny\nz", "x\ny\r\nz", true},      // the LF save of the same file
-      {"x\r\ny", "x\ry", true},            // a lone CR
-      {"a\r\n\r\nb", "a\r\r\nb", true},    // CR, then CR LF: two ends
-      {"a\r\nb", "a\r\n\nb", false},       // one end against two
-      {"ab", "a\r\nb", false},
+      // The document fuzz target checks arbitrary texts against a reference;
+      // these are the edges it meets seldom.
+      {"x\ny\nz", "x\ny\r\nz", true},              // mixed ends become one style
+      {"x\r\ny", "x\ry", true},                    // a lone CR
+      {"a\r\n\r\nb", "a\r\r\nb", true},            // CR, then CR LF: two ends
+      {"a\r\nb", "a\r\n\nb", false},               // one end against two
       {"abc", std::string("abc\0def", 7), false},  // bytes past a zero byte
-      {std::string("\x81\x45", 2), "\xE3\x81\x82", false},
-      {"\x96\xBA", "\xFB\xFC", false},
-      {"abc", "ab", false},
       {"ab", "abc", false},
   };
   for (const Case& c : cases) EXPECT_EQ(Keeps(c.saved, c.file), c.keeps) << c.file;
