@@ -23,6 +23,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build=$(cd "$(dirname "$exe")" && pwd)
 # shellcheck source=wine32-env.sh
 source "$here/wine32-env.sh"
+hakuzo_wine32_enter "${BASH_SOURCE[0]}" "$@"
 hakuzo_wine32_or_skip "release smoke"
 hakuzo_use_build_prefix "$build"
 wine32=$HAKUZO_WINE32

@@ -20,6 +20,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 tests=$(cd "$(dirname "$exe")" && pwd)
 # shellcheck source=wine32-env.sh
 source "$here/wine32-env.sh"
+hakuzo_wine32_enter "${BASH_SOURCE[0]}" "$exe" "$@"
 hakuzo_wine32_or_skip "win_tests_i686"
 hakuzo_use_build_prefix "$(dirname "$tests")"
 budget=240 limit=60

@@ -3,12 +3,27 @@
 # folder's own prefix, and ending every process of that prefix.
 #
 #   source tests/release/wine32-env.sh
+#   hakuzo_wine32_enter "${BASH_SOURCE[0]}" "$@"  # where the i386 Wine lies over /usr
 #   hakuzo_wine32_or_skip "release smoke"   # exits 77 where 32-bit programs cannot run
 #   hakuzo_use_build_prefix <build folder>
 
 # shellcheck source=../../tools/wine-env.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-env.sh"
 HAKUZO_WINE32=/usr/lib/wine/wine
+HAKUZO_I386_WINE=$HAKUZO_ROOT/build/i386-wine/root
+
+# Without an installed wine32:i386, runs the calling script again in a mount
+# namespace of its own where the i386 Wine that tools/setup-release unpacked
+# lies over /usr: Wine's 64-bit half then finds its 32-bit half where it
+# looks, and nothing outside the namespace sees it.
+hakuzo_wine32_enter() { # script, its arguments
+  [ -x "$HAKUZO_WINE32" ] && return 0
+  [ -x "$HAKUZO_I386_WINE/usr/lib/wine/wine" ] || return 0 # hakuzo_wine32_or_skip says why
+  exec unshare -m --propagation private -- bash -c \
+    'mount -t overlay hakuzo-i386 -o "lowerdir=$0/usr:/usr" /usr ||
+       { echo "$1: skipped: cannot lay $0 over /usr; see tools/setup-release"; exit 77; }
+     exec bash "$@"' "$HAKUZO_I386_WINE" "$@"
+}
 
 # Exits 77 (skipped for ctest) unless this machine runs 32-bit Wine.
 hakuzo_wine32_or_skip() {
@@ -37,6 +52,10 @@ hakuzo_wine32_emulated() {
 # time. qemu's guest address space is set small in tools/wine-env.sh.
 hakuzo_use_build_prefix() {
   export WINEPREFIX=$1/wineprefix
+  # A prefix made while Wine had no 32-bit half lacks it for good.
+  if [ -f "$WINEPREFIX/.hakuzo-ready" ] && [ -z "$(ls -A "$WINEPREFIX/drive_c/windows/syswow64" 2>/dev/null)" ]; then
+    rm -rf "$WINEPREFIX"
+  fi
   # The menu builder would write desktop menu entries outside the build folder.
   export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 }
