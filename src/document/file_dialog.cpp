@@ -48,8 +48,13 @@ int RunFileDialog(HWND owner, char* path, int save) {
   dialog.lStructSize = sizeof(OPENFILENAME_NT4A);
   dialog.hwndOwner = owner;
   dialog.lpstrFilter = kFilters;
-  dialog.lpstrCustomFilter = setup.customFilter;
-  dialog.nMaxCustFilter = kCustomFilterCapacity - 1;
+  // Only a filter pair goes in as the custom filter: the dialog wants a
+  // description there, and Wine's drops its whole list of file types for an
+  // empty one, showing every file. Without one, the pointer stays null.
+  if (setup.customFilter[0]) {
+    dialog.lpstrCustomFilter = setup.customFilter;
+    dialog.nMaxCustFilter = kCustomFilterCapacity - 1;
+  }
   dialog.nFilterIndex = setup.filterIndex;
   dialog.lpstrFile = fileName;
   dialog.nMaxFile = kMaxPathLength;

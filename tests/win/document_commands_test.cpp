@@ -115,6 +115,7 @@ TEST_F(DocumentCommands, UntitledSaveAsThroughTheRealDialogs) {
     Script script({{IDCANCEL, ""}});
     EXPECT_EQ(SaveCommand(window), 0);
     EXPECT_EQ(Script::texts(), std::vector<std::string>{kSaveDialog});
+    EXPECT_EQ(Script::boxes()[0].fileType, "テキストファイル(*.txt)");
   }
   EXPECT_EQ(IsModified(), 1);
   EXPECT_EQ(WindowTitle(window), "Hakuzo *");

@@ -149,6 +149,7 @@ void Answer(HWND box) {
   if (HWND field = FileNameField(box)) {
     seen.text = "dialog:" + WindowTitle(box);
     seen.fileName = WindowTitle(field);
+    seen.fileType = ItemText(box, cmb1);
   } else {
     EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
     seen.type |= ButtonType(box);

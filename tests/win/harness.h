@@ -34,6 +34,7 @@ struct BoxSeen {
   // buttons or an icon the editor never shows read as MB_TYPEMASK or MB_ICONMASK.
   UINT type;
   std::string fileName;  // a file dialog's name field as it came up
+  std::string fileType;  // and its selected file type
 };
 
 // One answer to the next box or dialog: the button, and for a file dialog
