@@ -173,7 +173,7 @@ TEST_F(EditViewTest, WordWrapToggleBringsTheCaretLineUpHalfway) {
 }
 
 TEST_F(EditViewTest, WordWrapToggleRefusesATextTheBufferCannotHold) {
-  Start();
+  Start({{"Status Bar", "1"}});
   HWND view = EditView.view;
   std::string big = LinesOfSize(70000, 'a');
   SetEditText(big.c_str());
@@ -192,8 +192,9 @@ TEST_F(EditViewTest, WordWrapToggleRefusesATextTheBufferCannotHold) {
   EXPECT_TRUE(IsGreyed(main_, kAutoIndent));
   EXPECT_FALSE(IniHasKey("Set", "Term Right"));
 
-  // A text that fills the buffer exactly still fits and is carried whole.
-  std::string full = LinesOfSize(BufferCapacity, 'b');
+  // A text that fills the buffer exactly still fits and is carried whole,
+  // to its last double-byte character, while the bar reads the caret.
+  std::string full = LinesOfSize(BufferCapacity - 2, 'b') + "\x8c\xea";
   SetEditText(full.c_str());
   BoxAnswerer none(IDOK);
   Command(main_, kWordWrap);
