@@ -39,10 +39,7 @@ BOOL WINAPI MoveOf95(LPCSTR from, LPCSTR, DWORD) {
 }
 
 struct SeamsRestored {
-  ~SeamsRestored() {
-    CloseHandle(heldTemp);
-    ResetSystemCalls();
-  }
+  ~SeamsRestored() { CloseHandle(heldTemp), ResetSystemCalls(); }
 };
 
 }  // namespace

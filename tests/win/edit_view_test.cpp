@@ -192,9 +192,8 @@ TEST_F(EditViewTest, WordWrapToggleRefusesATextTheBufferCannotHold) {
   EXPECT_TRUE(IsGreyed(main_, kAutoIndent));
   EXPECT_FALSE(IniHasKey("Set", "Term Right"));
 
-  // A text that fills the buffer exactly still fits and is carried whole,
-  // to its last double-byte character, though the focused view refreshes
-  // the bar's caret as it goes.
+  // A text that fills the buffer exactly is carried whole, to its last
+  // double-byte character, though the focused view refreshes the bar.
   std::string full = LinesOfSize(BufferCapacity - 2, 'b') + "\x8c\xea";
   SetEditText(full.c_str());
   SetFocus(EditView.view);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/system_calls.h"
@@ -150,29 +151,25 @@ TEST_F(FontColourTest, WithoutItsDllACommandSaysSoAndChangesNothing) {
   GetSystemDirectoryA(system, MAX_PATH);
   struct Case {
     const char* dll;
-    int command;  // 0: opening the input method at start, which says nothing
-  } cases[] = {{"comdlg32.dll", ID_TEXT_COLOR},
-               {"comdlg32.dll", ID_FILE_OPEN},
-               {"shell32.dll", ID_HELP_ABOUT},
-               {"comctl32.dll", ID_STATUS_BAR},
-               {"imm32.dll", 0}};
-  for (const Case& c : cases) {
-    ResetSystemCalls();
-    Calls().loadLibrary = RefuseLoad;
-    loadAskedFor.clear();
-    BoxAnswerer ok(IDOK);
-    if (c.command) {
-      Command(main_, c.command);
-      EXPECT_EQ(ok.texts(),
-                std::vector<std::string>{std::string(c.dll) +
-                                         " を読み込めないため、この操作はできません。"});
-      EXPECT_EQ(ok.types(), std::vector<UINT>{MB_OK | MB_ICONWARNING});
-    } else {
-      EXPECT_EQ(ImeLibrary(), nullptr);
-    }
-    EXPECT_EQ(loadAskedFor, std::string(system) + "\\" + c.dll);
-  }
+    int command;  // 0: the input method, opened at start without a word
+  } cases[] = {
+      {"comdlg32.dll", ID_TEXT_COLOR},
+      {"comdlg32.dll", ID_FILE_OPEN},
+      {"shell32.dll", ID_HELP_ABOUT},
+      {"comctl32.dll", ID_STATUS_BAR},
+      {"imm32.dll", 0},
+  };
   ResetSystemCalls();
+  for (const Case& c : cases) {
+    Calls().loadLibrary = RefuseLoad;
+    BoxAnswerer ok(IDOK);
+    c.command ? Command(main_, c.command) : void(ImeLibrary());
+    EXPECT_EQ(std::exchange(loadAskedFor, ""), std::string(system) + "\\" + c.dll);
+    std::string said = std::string(c.dll) + " を読み込めないため、この操作はできません。";
+    EXPECT_EQ(ok.texts(), std::vector<std::string>(c.command ? 1 : 0, said));
+    EXPECT_EQ(ok.types(), std::vector<UINT>(c.command ? 1 : 0, MB_OK | MB_ICONWARNING));
+    ResetSystemCalls();
+  }
   EXPECT_EQ(Appearance.textColor, 0u);
   EXPECT_FALSE(IsChecked(main_, ID_STATUS_BAR));
   EXPECT_EQ(StatusBar.statusWindow, nullptr);
