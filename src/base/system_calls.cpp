@@ -1,5 +1,7 @@
 #include "base/system_calls.h"
 
+#include "text/text.h"
+
 namespace {
 
 constexpr const char* kMissingLibrary = "%s を読み込めないため、この操作はできません。";
@@ -26,11 +28,20 @@ void Find(HMODULE module, const char* name, Call* call) {
 }
 
 // Loaded once and kept for the rest of the run; a DLL that is missing stays
-// missing, so a failed load is not retried either.
+// missing, so a failed load is not retried either. Always by its full path:
+// Windows 9x, NT 4.0 and 2000 look in the current folder, which the file
+// dialogs and recent entries move to the document's, before the system
+// folder, and a DLL of the same name lying there would run in the editor.
+// A system folder too long for the name is no reason to load it by name.
 HMODULE LoadOnce(const char* name, bool* tried) {
   *tried = true;
-  HMODULE module = GetModuleHandleA(name);
-  return module ? module : LoadLibraryA(name);
+  char path[MAX_PATH + 16];
+  UINT folder = GetSystemDirectoryA(path, MAX_PATH);
+  if (folder == 0 || folder >= MAX_PATH) return nullptr;
+  int wanted = static_cast<int>(folder) + 1 + TextLength(name);
+  AppendText(path, sizeof path, "\\");
+  if (AppendText(path, sizeof path, name) != wanted) return nullptr;
+  return Calls().loadLibrary(path);
 }
 
 }  // namespace
@@ -39,6 +50,7 @@ SystemCalls& Calls() {
   if (callsFilled) return calls;
   callsFilled = true;
   calls.getTempFileName = GetTempFileNameA;
+  calls.loadLibrary = LoadLibraryA;
   HMODULE kernel = GetModuleHandleA("kernel32.dll");
   Find(kernel, "ReplaceFileA", &calls.replaceFile);
   Find(kernel, "MoveFileExA", &calls.moveFileEx);

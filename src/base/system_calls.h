@@ -19,6 +19,7 @@ using ReplaceFileCall = BOOL(WINAPI*)(LPCSTR replaced, LPCSTR replacement, LPCST
 using MoveFileExCall = BOOL(WINAPI*)(LPCSTR from, LPCSTR to, DWORD flags);
 using MonitorFromRectCall = HMONITOR(WINAPI*)(LPCRECT rect, DWORD flags);
 using MonitorInfoCall = BOOL(WINAPI*)(HMONITOR monitor, LPMONITORINFO info);
+using LoadLibraryCall = HMODULE(WINAPI*)(LPCSTR path);
 
 // KERNEL32 and USER32: always loaded, so looked up with GetModuleHandleA.
 struct SystemCalls {
@@ -27,6 +28,7 @@ struct SystemCalls {
   MoveFileExCall moveFileEx;            // MoveFileExA: NT only (95 has a stub that fails)
   MonitorFromRectCall monitorFromRect;  // MonitorFromRect: 98 and 2000 on
   MonitorInfoCall getMonitorInfo;       // GetMonitorInfoA: 98 and 2000 on
+  LoadLibraryCall loadLibrary;          // LoadLibraryA: everywhere; a seam for tests
 };
 
 // COMDLG32: the Open and Save, font and colour dialogs.
@@ -48,8 +50,9 @@ struct ShellCalls {
 // Filled at the first call.
 SystemCalls& Calls();
 
-// Load their DLL at the first call; null when it, or one of the functions
-// in the table, cannot be had. Tests may null a pointer in the table.
+// Load their DLL from the system folder at the first call; null when it, or
+// one of the functions in the table, cannot be had. Tests may null a pointer
+// in the table.
 DialogCalls* DialogLibrary();
 ShellCalls* ShellLibrary();
 

@@ -75,24 +75,22 @@ void StartUntitled(HWND mainWindow) {
 
 // Compares what a save of the unedited view would write with the file
 // itself. It asks the view, not the loaded text: a control that keeps
-// Unicode gives back other bytes than it was given. Sets the document's mark
-// and returns it, with what the file holds in kind.
+// Unicode gives back other bytes than it was given. A view too long to
+// encode, or a file that cannot be read again, cannot be shown to come back:
+// it counts as a file the save would change. Sets the document's mark and
+// returns it, with what the file holds in kind.
 int CheckSaveKeepsFile(UnkeptKind* kind) {
-  Document.saveAltersFile = 0;
   GetEditText(Document.TextBuffer, BufferCapacity + 1);
-  if (!EncodeTextForSave(Document)) return 0;
+  int encoded = EncodeTextForSave(Document);
   // The scratch buffer takes the file again: the load's decoding has
   // replaced its bytes in TextBuffer.
   long long count = ReadDocumentFile(Document.path, Document.ScratchBuffer, ReadCap);
-  if (count < 0) return 0;
-  int length = static_cast<int>(count);
-  if (SaveKeepsFile(Document.TextBuffer, TextLength(Document.TextBuffer), Document.ScratchBuffer,
-                    length)) {
-    return 0;
-  }
-  *kind = UnkeptKindOf(Document.ScratchBuffer, length);
-  Document.saveAltersFile = 1;
-  return 1;
+  int length = count < 0 ? 0 : static_cast<int>(count);
+  Document.saveAltersFile = count < 0 || !encoded ||
+                            !SaveKeepsFile(Document.TextBuffer, TextLength(Document.TextBuffer),
+                                           Document.ScratchBuffer, length);
+  if (Document.saveAltersFile) *kind = UnkeptKindOf(Document.ScratchBuffer, length);
+  return Document.saveAltersFile;
 }
 
 void WarnUnkeptBytes(HWND mainWindow, UnkeptKind kind) {

@@ -1,7 +1,5 @@
 #include "recent/recent_files.h"
 
-#include <cstddef>
-
 #include "base/shell_options.h"
 #include "document/document_state.h"
 #include "recent/recent_entry.h"
@@ -11,10 +9,6 @@
 #include "text/text.h"
 
 namespace {
-
-// The record as Windows 95 and NT 4.0 know it, without the bitmap that later
-// systems added: they refuse a larger cbSize, and every later one takes this.
-constexpr UINT kMenuItemInfoSize = offsetof(MENUITEMINFOA, hbmpItem);
 
 // Entries start where "履歴を残す(&H)" stands in the File menu's resource and
 // push it and everything below it down.

@@ -4,6 +4,13 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
+// The menu item record as Windows 95 and NT 4.0 know it, without the bitmap
+// that later systems added: they refuse a larger cbSize, and every later one
+// takes this.
+constexpr UINT kMenuItemInfoSize = offsetof(MENUITEMINFOA, hbmpItem);
+
 // Builds the entries from [Recent] "Recent File0" upward, stopping at the
 // first missing, empty or over-long value.
 void LoadRecentFiles(HWND mainWindow);

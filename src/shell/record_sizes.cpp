@@ -8,6 +8,8 @@
 
 #include <cstddef>
 
+#include "recent/recent_files.h"
+
 #if defined(_WIN32) && !defined(_WIN64)
 
 // mingw-w64 always declares the Windows 2000 form of OPENFILENAMEA (88 bytes,
@@ -23,8 +25,7 @@ static_assert(offsetof(OPENFILENAMEA, lpTemplateName) ==
               "OPENFILENAMEA must start with the NT 4 record");
 
 // Menu items are read and written with the Windows 95 / NT 4.0 record.
-static_assert(offsetof(MENUITEMINFOA, hbmpItem) == 44,
-              "MENUITEMINFOA without hbmpItem must be 44 bytes");
+static_assert(kMenuItemInfoSize == 44, "kMenuItemInfoSize must be the 44-byte record");
 
 static_assert(sizeof(STARTUPINFOA) == 68, "STARTUPINFOA must be 68 bytes");
 static_assert(sizeof(WNDCLASSEXA) == 48, "WNDCLASSEXA must be 48 bytes");

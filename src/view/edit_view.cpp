@@ -19,8 +19,8 @@ namespace {
 // One tab stop of 16 dialog units, repeated along the line.
 int tabStops[1] = {16};
 
-// The toggle carries the text across in the scratch buffer; a longer text
-// would lose its end there, so the toggle is refused.
+// The toggle carries the text across in a buffer of the document buffers'
+// size; a longer text would lose its end there, so the toggle is refused.
 constexpr const char* kTooLargeToRewrap =
     "文書が大きすぎるため、右端での折り返しを切り替えられません。";
 
@@ -101,7 +101,9 @@ void ToggleWordWrap(HWND mainWindow) {
 
   DWORD start = 0;
   SendMessageA(EditView.view, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-  char* text = Document.ScratchBuffer;
+  // A buffer of its own: the destroyed control's last refresh reads the
+  // caret through the scratch buffer, which would cut a full text's last byte.
+  static char text[BufferCapacity + 1];
   int count = GetWindowTextA(EditView.view, text, length + 1);
   text[count < length ? count : length] = 0;
 

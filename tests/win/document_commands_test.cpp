@@ -38,6 +38,10 @@ BOOL WINAPI MoveOf95(LPCSTR from, LPCSTR, DWORD) {
   return FALSE;
 }
 
+struct SeamsRestored {
+  ~SeamsRestored() { CloseHandle(heldTemp), ResetSystemCalls(); }
+};
+
 }  // namespace
 
 TEST_F(DocumentCommands, AFailedSaveNamesTheCopyItKept) {
@@ -47,6 +51,7 @@ TEST_F(DocumentCommands, AFailedSaveNamesTheCopyItKept) {
   Calls().replaceFile = nullptr;
   Calls().moveFileEx = MoveOf95;
   {
+    SeamsRestored restore;
     Script script({{IDOK, ""}});
     EXPECT_EQ(SaveCommand(window), 0);
     ASSERT_EQ(Script::texts().size(), 1u);
@@ -55,8 +60,6 @@ TEST_F(DocumentCommands, AFailedSaveNamesTheCopyItKept) {
                   std::string(KeptCopyPath()));
     EXPECT_EQ(Script::boxes()[0].type, kSaveFailedType);
   }
-  CloseHandle(heldTemp);
-  ResetSystemCalls();
   EXPECT_EQ(IsModified(), 1);
   // The old file went first: the copy is all the folder holds.
   const std::vector<std::string> left = FilesIn(folder);

@@ -173,7 +173,7 @@ TEST_F(EditViewTest, WordWrapToggleBringsTheCaretLineUpHalfway) {
 }
 
 TEST_F(EditViewTest, WordWrapToggleRefusesATextTheBufferCannotHold) {
-  Start();
+  Start({{"Status Bar", "1"}});
   HWND view = EditView.view;
   std::string big = LinesOfSize(70000, 'a');
   SetEditText(big.c_str());
@@ -192,9 +192,11 @@ TEST_F(EditViewTest, WordWrapToggleRefusesATextTheBufferCannotHold) {
   EXPECT_TRUE(IsGreyed(main_, kAutoIndent));
   EXPECT_FALSE(IniHasKey("Set", "Term Right"));
 
-  // A text that fills the buffer exactly still fits and is carried whole.
-  std::string full = LinesOfSize(BufferCapacity, 'b');
+  // A text that fills the buffer exactly is carried whole, to its last
+  // double-byte character, though the focused view refreshes the bar.
+  std::string full = LinesOfSize(BufferCapacity - 2, 'b') + "\x8c\xea";
   SetEditText(full.c_str());
+  SetFocus(EditView.view);
   BoxAnswerer none(IDOK);
   Command(main_, kWordWrap);
   EXPECT_TRUE(none.texts().empty());

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/system_calls.h"
 #include "harness.h"
@@ -136,25 +138,36 @@ TEST_F(FontColourTest, LongJapaneseFaceNameIsCutBetweenCharacters) {
 }
 
 // A DLL loaded at first use that the system lacks: the command says which,
-// and nothing changes.
+// and nothing changes. It is asked for in the system folder alone.
+std::string loadAskedFor;
+HMODULE WINAPI RefuseLoad(LPCSTR path) {
+  loadAskedFor = path;
+  return nullptr;
+}
+
 TEST_F(FontColourTest, WithoutItsDllACommandSaysSoAndChangesNothing) {
   Start();
+  char system[MAX_PATH];
+  GetSystemDirectoryA(system, MAX_PATH);
   struct Case {
     const char* dll;
-    void (*lose)();
-    int command;
+    int command;  // 0: the input method, opened at start without a word
   } cases[] = {
-      {"comdlg32.dll", [] { DialogLibrary()->chooseColor = nullptr; }, ID_TEXT_COLOR},
-      {"shell32.dll", [] { ShellLibrary()->shellAbout = nullptr; }, ID_HELP_ABOUT},
-      {"comctl32.dll", [] { ControlsLibrary()->initCommonControls = nullptr; }, ID_STATUS_BAR},
+      {"comdlg32.dll", ID_TEXT_COLOR},
+      {"comdlg32.dll", ID_FILE_OPEN},
+      {"shell32.dll", ID_HELP_ABOUT},
+      {"comctl32.dll", ID_STATUS_BAR},
+      {"imm32.dll", 0},
   };
+  ResetSystemCalls();
   for (const Case& c : cases) {
-    c.lose();
+    Calls().loadLibrary = RefuseLoad;
     BoxAnswerer ok(IDOK);
-    Command(main_, c.command);
-    ASSERT_EQ(ok.texts().size(), 1u) << c.dll;
-    EXPECT_EQ(ok.texts()[0], std::string(c.dll) + " を読み込めないため、この操作はできません。");
-    EXPECT_EQ(ok.boxes()[0].type, static_cast<UINT>(MB_OK | MB_ICONWARNING));
+    c.command ? Command(main_, c.command) : void(ImeLibrary());
+    EXPECT_EQ(std::exchange(loadAskedFor, ""), std::string(system) + "\\" + c.dll);
+    std::string said = std::string(c.dll) + " を読み込めないため、この操作はできません。";
+    EXPECT_EQ(ok.texts(), std::vector<std::string>(c.command ? 1 : 0, said));
+    EXPECT_EQ(ok.types(), std::vector<UINT>(c.command ? 1 : 0, MB_OK | MB_ICONWARNING));
     ResetSystemCalls();
   }
   EXPECT_EQ(Appearance.textColor, 0u);

@@ -252,8 +252,10 @@ TEST_F(MainWindow, StatusBarToggleShrinksAndRestoresTheView) {
   // A hidden bar is made when first shown, with what it was told meanwhile.
   EXPECT_EQ(StatusBar.statusWindow, nullptr);
   Command(window, ID_EUC_MODE);
+  Command(window, ID_LF_MODE);
   Command(window, ID_STATUS_BAR);
   EXPECT_EQ(StatusPartText(1), "EUC");
+  EXPECT_EQ(StatusPartText(2), "LF");
   EXPECT_TRUE(IsChecked(window, ID_STATUS_BAR));
   EXPECT_TRUE(IsWindowVisible(StatusBar.statusWindow));
   EXPECT_EQ(IniValue("Set", "Status Bar"), "1");

@@ -131,4 +131,10 @@ TEST_F(UnkeptBytes, TheWarningNamesTheKindAndEverySaveOverTheFileAsks) {
   }
   EXPECT_EQ(ReadBytes(File("copy.txt")), ViewText());
   EXPECT_EQ(WindowTitle(window), "copy.txt - Hakuzo");
+  // 8,000 LF line ends and a last lone lead byte: shown, 64,000 bytes, too long to encode.
+  WriteBytes(File("edge.txt"), std::string(8000, '\n') + std::string(47998, 'e') + "\x82");
+  BoxAnswerer ok(IDOK);
+  EXPECT_EQ(Open(File("edge.txt")), 1);
+  EXPECT_EQ(BoxScript::types(), std::vector<UINT>{kUnkeptType});
+  EXPECT_EQ(Document.saveAltersFile, 1);
 }
