@@ -126,7 +126,7 @@ void BM_IconvEucToSjis(benchmark::State& state) {
 
 void BM_SjisToEuc(benchmark::State& state) {
   for (auto _ : state) {
-    SjisToEuc(scratchBuffer, sjisLf);
+    SjisToEuc(scratchBuffer, sjisLf, 64000);
     benchmark::ClobberMemory();
   }
   Finish(state, kFileSize);
@@ -199,7 +199,7 @@ void BM_KeepCheck(benchmark::State& state) {
     std::strcpy(textBuffer, sjisCrLf);
     FromCrLf(scratchBuffer, textBuffer, 64000);
     std::strcpy(textBuffer, scratchBuffer);
-    SjisToEuc(scratchBuffer, textBuffer);
+    SjisToEuc(scratchBuffer, textBuffer, 64000);
     std::strcpy(textBuffer, scratchBuffer);
     keeps =
         SaveKeepsFile(textBuffer, static_cast<int>(std::strlen(textBuffer)), eucFile, fileLength);

@@ -40,7 +40,9 @@ int EncodeTextForSave(DocumentState& document) {
     CopyBack(document);
   }
   if (document.eucMode) {
-    SjisToEuc(document.ScratchBuffer, document.TextBuffer);
+    // Half-width katakana take a byte more each: a form past the buffer is
+    // refused, never cut.
+    if (SjisToEuc(document.ScratchBuffer, document.TextBuffer, BufferCapacity)) return 0;
     CopyBack(document);
   }
   return 1;

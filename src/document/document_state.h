@@ -35,6 +35,7 @@ struct LoadOutcome {
 LoadOutcome DecodeLoadedText(DocumentState& document, long long count);
 
 // The save's conversion of the editor text in TextBuffer into the file form
-// that lfMode and eucMode describe, in place in TextBuffer. Returns 0, with
-// TextBuffer unchanged, for a text too long for the conversion (64,000 bytes).
+// that lfMode and eucMode describe, in place in TextBuffer. Returns 0 for a
+// text or form too long for the buffers (64,000 bytes); TextBuffer then holds
+// nothing of use.
 int EncodeTextForSave(DocumentState& document);
