@@ -49,8 +49,6 @@ enum class TextEncoding { Sjis, Euc, Utf8, Utf16Le, Utf16Be };
 TextEncoding RecogniseUnicode(const char* bytes, int length, int* markLength);
 // The bytes of encoding's own mark at the start of bytes, or 0.
 int MarkLength(TextEncoding encoding, const char* bytes, int length);
-// Writes encoding's mark (UTF-8 or UTF-16) to out; returns its length.
-int WriteMark(TextEncoding encoding, char* out);
 
 // UTF-16 code units from a UTF-8 or UTF-16 byte string, from *at on, at
 // most capacity units (capacity >= 2): a surrogate pair is never split. Each

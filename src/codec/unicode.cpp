@@ -73,11 +73,6 @@ int MarkLength(TextEncoding encoding, const char* bytes, int length) {
   }
 }
 
-int WriteMark(TextEncoding encoding, char* out) {
-  unsigned short mark = 0xFEFF;
-  return EncodeUnits(encoding, &mark, 1, out, 3);
-}
-
 TextEncoding RecogniseUnicode(const char* bytes, int length, int* markLength) {
   static const TextEncoding kMarked[] = {TextEncoding::Utf8, TextEncoding::Utf16Le,
                                          TextEncoding::Utf16Be};

@@ -41,10 +41,9 @@ constexpr const char* kUnkeptKinds[] = {
     "このファイルには NUL 文字 (00 のバイト) が含まれています。",
     "このファイルには、保存すると別のバイトになる文字が含まれています。",
     "このファイルには、Shift_JIS にない文字 (絵文字など) が含まれています。",
-    "このファイルには、この文字コードとして正しくないバイトが含まれています。",
 };
 static_assert(sizeof kUnkeptKinds / sizeof kUnkeptKinds[0] ==
-                  static_cast<int>(UnkeptKind::Malformed) + 1,
+                  static_cast<int>(UnkeptKind::Unmappable) + 1,
               "one line for every kind");
 constexpr const char* kUnkeptWarning =
     "%s\nHakuzo はこのファイルのバイトをそのまま保持できません。\n\n"

@@ -62,7 +62,8 @@ void DecodeUnicode(DocumentState& d, int count, TextEncoding encoding, int mark)
 int EncodeUnicode(DocumentState& d) {
   const char* text = d.TextBuffer;
   const int length = TextLength(text);
-  int out = d.form.byteOrderMark ? WriteMark(d.form.encoding, d.ScratchBuffer) : 0;
+  unsigned short mark = 0xFEFF;
+  int out = d.form.byteOrderMark ? EncodeUnits(d.form.encoding, &mark, 1, d.ScratchBuffer, 3) : 0;
   for (int at = 0; at < length;) {
     // A piece ends between two characters.
     int piece = 0;
@@ -120,17 +121,8 @@ int EncodeFileForm(DocumentState& document) {
 }
 
 const char* FileFormName(const FileForm& form) {
-  switch (form.encoding) {
-    case TextEncoding::Euc:
-      return "EUC";
-    case TextEncoding::Utf8:
-      return "UTF-8";
-    case TextEncoding::Utf16Le:
-    case TextEncoding::Utf16Be:
-      return "UTF-16";
-    default:
-      return "";
-  }
+  static const char* const kNames[] = {"", "EUC", "UTF-8", "UTF-16", "UTF-16"};
+  return kNames[static_cast<int>(form.encoding)];
 }
 
 void SwitchEucForm(FileForm& form) {

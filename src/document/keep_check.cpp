@@ -53,8 +53,7 @@ UnkeptKind UnkeptKindOf(const char* file, int length, TextEncoding form, int dec
       form != TextEncoding::Utf16Be) {
     return UnkeptKindOf(file, length);
   }
-  if (decodeLoss & kLostMalformed) return UnkeptKind::Malformed;
-  if (decodeLoss & kLostUnmappable) return UnkeptKind::Unmappable;
+  if (decodeLoss) return UnkeptKind::Unmappable;
   // A zero ends the text in UTF-8; UTF-16 is full of them.
   for (int i = 0; form == TextEncoding::Utf8 && i < length; ++i) {
     if (file[i] == 0) return UnkeptKind::ZeroBytes;

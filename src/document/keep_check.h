@@ -11,7 +11,9 @@
 int SaveKeepsFile(const char* saved, int savedLength, const char* file, int fileLength);
 
 // What makes a file one whose bytes the editor cannot keep, for the warning.
-enum class UnkeptKind { Utf16, Utf8, ZeroBytes, Characters, Unmappable, Malformed };
+// Unmappable: characters of a Unicode file that Shift_JIS has no code for,
+// or bytes that are no characters in its encoding.
+enum class UnkeptKind { Utf16, Utf8, ZeroBytes, Characters, Unmappable };
 
 // Judged from the file's own bytes: a byte-order mark, zero bytes (UTF-16
 // when they all fall on one side of the byte pairs), text that is wholly
