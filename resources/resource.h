@@ -51,6 +51,12 @@
 #define ID_USE_HISTORY 40044
 #define ID_SELECT_ALL 40045
 #define ID_RELAY_NOW 40046
+// File > 開き直す: the open file read again in the encoding named.
+#define ID_REOPEN_SJIS 40050
+#define ID_REOPEN_EUC 40051
+#define ID_REOPEN_UTF8 40052
+#define ID_REOPEN_UTF16LE 40053
+#define ID_REOPEN_UTF16BE 40054
 // The internal refresh command; also the child id of the edit view.
 #define ID_REFRESH 40100
 #define ID_RECENT_FIRST 40200

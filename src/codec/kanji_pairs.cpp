@@ -1,6 +1,6 @@
 // JIS X 0208 two-byte characters between EUC-JP and Shift_JIS, by arithmetic
-// alone. Every byte that is not part of a character is copied unchanged, so
-// the output is always exactly as long as the input.
+// alone, and the half-width katakana, which EUC-JP writes after the single
+// shift 8E. Every byte that is not part of a character is copied unchanged.
 #include "codec/codec.h"
 
 #include <cstddef>
@@ -19,6 +19,12 @@ inline bool IsEucByte(unsigned c) {
 
 inline bool IsSjisLead(unsigned c) {
   return c - 0x81u < 0x1Fu || c - 0xE0u < 0x1Du;  // 0x81-0x9F, 0xE0-0xFC
+}
+
+constexpr unsigned kSingleShift2 = 0x8E;
+
+inline bool IsHalfWidthKatakana(unsigned c) {
+  return c - 0xA1u < 0x3Fu;  // 0xA1-0xDF
 }
 
 // The row pair k = (row - 1) / 2 picks the lead byte; the row's parity picks
@@ -67,6 +73,9 @@ inline void ConvertEucUnit(const unsigned char*& s, unsigned char*& d) {
     d[0] = static_cast<unsigned char>(code >> 8);
     d[1] = static_cast<unsigned char>(code);
     d += 2;
+    s += 2;
+  } else if (c == kSingleShift2 && IsHalfWidthKatakana(s[1])) {
+    *d++ = s[1];
     s += 2;
   } else {
     *d++ = static_cast<unsigned char>(c);
@@ -146,8 +155,8 @@ void EucToSjis(char* destination, const char* source) {
         zero != nullptr ? static_cast<const unsigned char*>(zero) : s + kWindow;
     // Whole blocks are converted and stored; where a block mixes kinds only
     // its leading run counts, and the bytes stored beyond it are rewritten
-    // by the next round. Output keeps the input's length, so a block stored
-    // at d stays inside the destination.
+    // by the next round. Output is never longer than the input (d lags s at
+    // most), so a block stored at d stays inside the destination.
     while (safe - s >= kBlock) {
       ByteLanes block;
       std::memcpy(&block, s, sizeof block);
@@ -188,17 +197,18 @@ void EucToSjis(char* destination, const char* source) {
   *d = 0;
 }
 
-void SjisToEuc(char* destination, const char* source) {
+int SjisToEuc(char* destination, const char* source, int limit) {
   const unsigned char* s = reinterpret_cast<const unsigned char*>(source);
   unsigned char* d = reinterpret_cast<unsigned char*>(destination);
+  unsigned char* const start = d;
   for (;;) {
     const unsigned c = *s;
-    if (IsSjisLead(c)) {
-      const unsigned next = s[1];
-      if (next == 0) {  // a lead without its trail ends the text as it is
-        *d++ = static_cast<unsigned char>(c);
-        break;
-      }
+    if (c == 0) break;
+    const unsigned next = s[1];
+    const bool pair = IsSjisLead(c) && next != 0;
+    // As ToCrLf: a successful result is at most limit - 1 bytes long.
+    if (d - start + (pair || IsHalfWidthKatakana(c) ? 2 : 1) >= limit) return 1;
+    if (pair) {
       const unsigned code = SjisToJisEuc((c << 8) | next);
       d[0] = static_cast<unsigned char>(code >> 8);
       d[1] = static_cast<unsigned char>(code);
@@ -206,9 +216,11 @@ void SjisToEuc(char* destination, const char* source) {
       s += 2;
       continue;
     }
-    if (c == 0) break;
+    // A lead without its trail is the last byte and is copied as it is.
+    if (IsHalfWidthKatakana(c)) *d++ = static_cast<unsigned char>(kSingleShift2);
     *d++ = static_cast<unsigned char>(c);
     ++s;
   }
   *d = 0;
+  return 0;
 }

@@ -10,21 +10,27 @@ void CopyBack(DocumentState& document) {
 }
 }  // namespace
 
-LoadOutcome DecodeLoadedText(DocumentState& document, long long count) {
+LoadOutcome DecodeLoadedText(DocumentState& document, long long count, const TextEncoding* named) {
   if (HasLineBreak(document.TextBuffer)) {
-    document.lfMode = IsFirstBreakBareLf(document.TextBuffer);
+    document.form.lfMode = IsFirstBreakBareLf(document.TextBuffer);
     if (ToCrLf(document.ScratchBuffer, document.TextBuffer, BufferCapacity)) {
       // TextBuffer keeps the raw bytes; nobody may show them as the document.
       return {LoadResult::ConvertedTooLarge, static_cast<unsigned long long>(count)};
     }
     CopyBack(document);
   }
-  if (NeedsEncodingCheck(document.TextBuffer)) {
-    document.eucMode = 0;
+  if (named) {
+    document.form.encoding = *named;
+    if (*named == TextEncoding::Euc) {
+      EucToSjis(document.ScratchBuffer, document.TextBuffer);
+      CopyBack(document);
+    }
+  } else if (NeedsEncodingCheck(document.TextBuffer)) {
+    document.form.encoding = TextEncoding::Sjis;
     if (DetectEncoding(document.TextBuffer, kEncodingEuc) == kEncodingEuc) {
       EucToSjis(document.ScratchBuffer, document.TextBuffer);
       CopyBack(document);
-      document.eucMode = 1;
+      document.form.encoding = TextEncoding::Euc;
     }
   }
   return {LoadResult::Loaded, 0};
@@ -35,12 +41,14 @@ int EncodeTextForSave(DocumentState& document) {
   // buffer may be the cut head of a longer one, and saving it would lose
   // the rest. Refused in both line-end modes, before anything is converted.
   if (TextLength(document.TextBuffer) >= BufferCapacity) return 0;
-  if (document.lfMode) {
+  if (document.form.lfMode) {
     FromCrLf(document.ScratchBuffer, document.TextBuffer, BufferCapacity);  // never lengthens
     CopyBack(document);
   }
-  if (document.eucMode) {
-    SjisToEuc(document.ScratchBuffer, document.TextBuffer);
+  if (document.form.encoding == TextEncoding::Euc) {
+    // Half-width katakana take a byte more each: a form past the buffer is
+    // refused, never cut.
+    if (SjisToEuc(document.ScratchBuffer, document.TextBuffer, BufferCapacity)) return 0;
     CopyBack(document);
   }
   return 1;

@@ -7,6 +7,7 @@
 #include "document/document_state.h"
 #include "document/document_title.h"
 #include "document/file_dialog.h"
+#include "document/file_form.h"
 #include "document/keep_check.h"
 #include "document/path_helpers.h"
 #include "recent/recent_files.h"
@@ -39,9 +40,10 @@ constexpr const char* kUnkeptKinds[] = {
     "このファイルは UTF-8 で書かれています。",
     "このファイルには NUL 文字 (00 のバイト) が含まれています。",
     "このファイルには、保存すると別のバイトになる文字が含まれています。",
+    "このファイルには、Shift_JIS にない文字 (絵文字など) が含まれています。",
 };
 static_assert(sizeof kUnkeptKinds / sizeof kUnkeptKinds[0] ==
-                  static_cast<int>(UnkeptKind::Characters) + 1,
+                  static_cast<int>(UnkeptKind::Unmappable) + 1,
               "one line for every kind");
 constexpr const char* kUnkeptWarning =
     "%s\nHakuzo はこのファイルのバイトをそのまま保持できません。\n\n"
@@ -50,9 +52,15 @@ constexpr const char* kSaveAltersFile =
     "このファイルには Hakuzo がそのまま保持できないバイトがあります。\n"
     "上書き保存すると、編集していない部分も変わります。\n\n上書き保存しますか？";
 
-void MarkDocumentModes(HWND mainWindow) {
-  MarkCommand(mainWindow, ID_LF_MODE, Document.lfMode);
-  MarkCommand(mainWindow, ID_EUC_MODE, Document.eucMode);
+constexpr int kReopenItems[] = {ID_REOPEN_SJIS, ID_REOPEN_EUC, ID_REOPEN_UTF8, ID_REOPEN_UTF16LE,
+                                ID_REOPEN_UTF16BE};
+
+// An untitled document has no file to read again.
+void EnableReopen(HWND mainWindow) {
+  for (int id : kReopenItems) {
+    EnableMenuItem(GetMenu(mainWindow), id,
+                   MF_BYCOMMAND | (Document.path[0] ? MF_ENABLED : MF_GRAYED));
+  }
 }
 
 // An empty, untitled document with the default modes. Also what remains
@@ -65,11 +73,10 @@ void StartUntitled(HWND mainWindow) {
   SetEditText(Document.TextBuffer);
   SetWindowTextA(mainWindow, kAppName);
   SetModified(0);
-  Document.lfMode = Document.defaultLf;
-  Document.eucMode = Document.defaultEuc;
-  MarkDocumentModes(mainWindow);
+  ResetFileForm(Document);
+  ShowDocumentForm(mainWindow);
   ShowDocumentPath(Document.path);
-  ShowModeIndicators(Document.eucMode, Document.lfMode);
+  EnableReopen(mainWindow);
   PostRefresh(mainWindow);
 }
 
@@ -81,15 +88,18 @@ void StartUntitled(HWND mainWindow) {
 // returns it, with what the file holds in kind.
 int CheckSaveKeepsFile(UnkeptKind* kind) {
   GetEditText(Document.TextBuffer, BufferCapacity + 1);
-  int encoded = EncodeTextForSave(Document);
+  int encoded = EncodeFileForm(Document);
   // The scratch buffer takes the file again: the load's decoding has
   // replaced its bytes in TextBuffer.
   long long count = ReadDocumentFile(Document.path, Document.ScratchBuffer, ReadCap);
   int length = count < 0 ? 0 : static_cast<int>(count);
-  Document.saveAltersFile = count < 0 || !encoded ||
-                            !SaveKeepsFile(Document.TextBuffer, TextLength(Document.TextBuffer),
-                                           Document.ScratchBuffer, length);
-  if (Document.saveAltersFile) *kind = UnkeptKindOf(Document.ScratchBuffer, length);
+  Document.saveAltersFile =
+      count < 0 || !encoded ||
+      !SaveKeepsFile(Document.TextBuffer, Document.formLength, Document.ScratchBuffer, length);
+  if (Document.saveAltersFile) {
+    *kind = UnkeptKindOf(Document.ScratchBuffer, length, Document.form.encoding,
+                         Document.decodeLoss);
+  }
   return Document.saveAltersFile;
 }
 
@@ -103,10 +113,10 @@ void PresentDocument(HWND mainWindow) {
   AddRecentFile(mainWindow);
   SetEditText("");
   SetEditText(Document.TextBuffer);
-  MarkDocumentModes(mainWindow);
   SetModified(0);
   UpdateTitle(mainWindow);
-  ShowModeIndicators(Document.eucMode, Document.lfMode);
+  ShowDocumentForm(mainWindow);
+  EnableReopen(mainWindow);
   PostRefresh(mainWindow);
   UnkeptKind kind;
   if (CheckSaveKeepsFile(&kind)) WarnUnkeptBytes(mainWindow, kind);
@@ -126,6 +136,12 @@ int RefuseTextTooLargeToSave(HWND mainWindow) {
 }
 
 }  // namespace
+
+void ShowDocumentForm(HWND mainWindow) {
+  MarkCommand(mainWindow, ID_LF_MODE, Document.form.lfMode);
+  MarkCommand(mainWindow, ID_EUC_MODE, Document.form.encoding == TextEncoding::Euc);
+  ShowModeIndicators(FileFormName(Document.form), Document.form.lfMode);
+}
 
 int ConfirmDiscard(HWND mainWindow) {
   if (!IsModified()) return 1;
@@ -150,8 +166,8 @@ void OpenCommand(HWND mainWindow) {
   OpenDocument(mainWindow);
 }
 
-int OpenDocument(HWND mainWindow) {
-  LoadOutcome outcome = LoadDocument();
+int OpenDocument(HWND mainWindow, const TextEncoding* named) {
+  LoadOutcome outcome = LoadDocument(named);
   switch (outcome.result) {
     case LoadResult::Loaded:
       PresentDocument(mainWindow);
@@ -178,7 +194,12 @@ int SaveCommand(HWND mainWindow) {
   if (!AllowSaveOverFile(mainWindow)) return 0;
   // The text fits: the refusal above has measured it.
   GetEditText(Document.TextBuffer, BufferCapacity + 1);
-  if (!SaveDocument()) {
+  int saved = SaveDocument();
+  if (saved < 0) {
+    ShowMessage(mainWindow, kTooLargeToSave, MB_ICONWARNING);
+    return 0;
+  }
+  if (!saved) {
     char kept[512];
     FormatText(kept, sizeof kept, kSaveKeptCopy, KeptCopyPath());
     ShowMessage(mainWindow, KeptCopyPath()[0] ? kept : kSaveFailed, MB_ICONWARNING);
@@ -189,6 +210,7 @@ int SaveCommand(HWND mainWindow) {
   AddRecentFile(mainWindow);
   SetModified(0);
   UpdateTitle(mainWindow);
+  EnableReopen(mainWindow);
   return 1;
 }
 
@@ -238,4 +260,9 @@ void OpenRecentItem(HWND mainWindow, int id) {
   // The entry's folder becomes the current one, for the next file dialog.
   *FileNamePart(path) = 0;
   if (path[0]) SetCurrentDirectoryA(path);
+}
+
+void ReopenDocument(HWND mainWindow, TextEncoding encoding) {
+  if (!Document.path[0] || !ConfirmDiscard(mainWindow)) return;
+  OpenDocument(mainWindow, &encoding);
 }

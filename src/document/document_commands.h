@@ -5,12 +5,19 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "codec/codec.h"
+
 // Asks about unsaved changes; 1 go on, 0 stop.
 int ConfirmDiscard(HWND mainWindow);
 void NewDocument(HWND mainWindow);
 void OpenCommand(HWND mainWindow);
-// Opens the file Document.path names; 1 when it was presented.
-int OpenDocument(HWND mainWindow);
+// Opens the file Document.path names, in the encoding named or else in the
+// one recognised; 1 when it was presented.
+int OpenDocument(HWND mainWindow, const TextEncoding* named = nullptr);
+// Reads the open file again in the encoding the user names.
+void ReopenDocument(HWND mainWindow, TextEncoding encoding);
+// The EUC and LF items and the status bar's form parts, from the form.
+void ShowDocumentForm(HWND mainWindow);
 int SaveCommand(HWND mainWindow);
 int SaveAsCommand(HWND mainWindow);
 void OpenDroppedFile(HWND mainWindow, HDROP drop);

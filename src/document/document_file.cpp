@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/system_calls.h"
+#include "document/file_form.h"
 #include "document/path_helpers.h"
 #include "text/text.h"
 
@@ -146,8 +147,12 @@ long long ReadDocumentFile(const char* path, char* buffer, int cap) {
 }
 
 long long WriteDocumentFile(const char* path, const char* text) {
+  return WriteDocumentBytes(path, text, TextLength(text));
+}
+
+long long WriteDocumentBytes(const char* path, const char* text, int byteCount) {
   keptCopy[0] = 0;
-  DWORD length = static_cast<DWORD>(TextLength(text));
+  DWORD length = static_cast<DWORD>(byteCount);
   // Wine run by root opens read-only files for writing, and the replacing
   // move below would not stop at one either: Windows refuses them, so do we.
   DWORD attributes = GetFileAttributesA(path);
@@ -228,22 +233,21 @@ int IsSameFile(const char* a, const char* b) {
   return same;
 }
 
-LoadOutcome LoadDocument() {
+LoadOutcome LoadDocument(const TextEncoding* named) {
   DocumentState& d = Document;
-  d.lfMode = d.defaultLf;
-  d.eucMode = d.defaultEuc;
+  ResetFileForm(d);
   for (int i = 0; i <= BufferCapacity; ++i) d.TextBuffer[i] = 0;
   long long rc = ReadDocumentFile(d.path, d.TextBuffer, ReadCap);
   if (rc == -1) return {LoadResult::OpenFailed, 0};
   if (rc < -1) return {LoadResult::TooLarge, static_cast<unsigned long long>(-rc)};
   if (rc == 0) return {LoadResult::Loaded, 0};
-  return DecodeLoadedText(d, rc);
+  return DecodeFileForm(d, rc, named);
 }
 
 int SaveDocument() {
   DocumentState& d = Document;
   keptCopy[0] = 0;
-  if (!EncodeTextForSave(d)) return 0;
-  long long n = WriteDocumentFile(d.path, d.TextBuffer);
-  return n >= 0 && n == TextLength(d.TextBuffer);
+  if (!EncodeFileForm(d)) return -1;
+  long long n = WriteDocumentBytes(d.path, d.TextBuffer, d.formLength);
+  return n >= 0 && n == d.formLength;
 }

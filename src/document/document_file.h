@@ -17,6 +17,8 @@ long long ReadDocumentFile(const char* path, char* buffer, int cap);
 // file is gone and the new one cannot take its name, the temporary file is
 // kept (the one complete copy), KeptCopyPath names it and the result is -1.
 long long WriteDocumentFile(const char* path, const char* text);
+// The same for byteCount bytes, which may hold zero bytes.
+long long WriteDocumentBytes(const char* path, const char* text, int byteCount);
 
 // The temporary file that the last save kept as the one complete copy of
 // the text, or the empty string.
@@ -26,8 +28,10 @@ const char* KeptCopyPath();
 // alias, a link. A name that leads to no file names another one.
 int IsSameFile(const char* a, const char* b);
 
-// Reads the file named by Document.path into TextBuffer in editor form.
-LoadOutcome LoadDocument();
+// Reads the file named by Document.path into TextBuffer in editor form, in
+// the encoding named, or else in the one recognised.
+LoadOutcome LoadDocument(const TextEncoding* named = nullptr);
 
-// Writes the editor text in TextBuffer to Document.path in the file's form.
+// Writes the editor text in TextBuffer to Document.path in the file's form:
+// 1 written, 0 failed, -1 refused because the form does not fit the buffers.
 int SaveDocument();

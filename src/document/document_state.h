@@ -2,22 +2,39 @@
 // (Shift_JIS with CR LF line ends).
 #pragma once
 
+#include "codec/codec.h"
+
 constexpr int ReadCap = 56000;         // files of at most ReadCap - 1 bytes are read
 constexpr int BufferCapacity = 64000;  // the text buffers, without their terminator
 constexpr int kPathCapacity = 264;     // document path field; paths are at most 260 bytes
 constexpr int kMaxPathLength = 260;
 
+// The form of the document's file, which a save writes: recognised at a load,
+// named by the user at a reopen, switched by the EUC and LF items.
+struct FileForm {
+  TextEncoding encoding;
+  int byteOrderMark;  // 1: the file starts with its encoding's mark (UTF-8, UTF-16)
+  int lfMode;         // 1: the file's line ends are bare LF
+};
+
+// What the load's decoding of a Unicode form could not carry into the view.
+constexpr int kLostMalformed = 1;   // bytes not well-formed in the encoding
+constexpr int kLostUnmappable = 2;  // characters without a Shift_JIS code
+
 struct DocumentState {
   char path[kPathCapacity];  // empty: an untitled new document
   char TextBuffer[BufferCapacity + 1];
   char ScratchBuffer[BufferCapacity + 1];
-  int lfMode;   // 1: the file's line ends are bare LF
-  int eucMode;  // 1: the file is EUC-JP
+  FileForm form;
   int defaultLf;
   int defaultEuc;
   // 1 while the file at path holds bytes that a save of this document would
   // change although nobody edited them; a save over it asks first.
   int saveAltersFile;
+  // Bytes of the file form that the last encode left in TextBuffer: a
+  // UTF-16 form holds zero bytes.
+  int formLength;
+  int decodeLoss;  // kLost* bits of the last load
 };
 
 extern DocumentState Document;
@@ -31,10 +48,13 @@ struct LoadOutcome {
 
 // The decoding of a load, over the count bytes that the file read left in
 // TextBuffer (zero-terminated): line ends first, then the encoding. Sets
-// lfMode and eucMode; both must hold their defaults on entry.
-LoadOutcome DecodeLoadedText(DocumentState& document, long long count);
+// form.lfMode and form.encoding; both must hold their defaults on entry.
+// named, when given, is the encoding (Shift_JIS or EUC-JP) the user chose.
+LoadOutcome DecodeLoadedText(DocumentState& document, long long count,
+                             const TextEncoding* named = nullptr);
 
 // The save's conversion of the editor text in TextBuffer into the file form
-// that lfMode and eucMode describe, in place in TextBuffer. Returns 0, with
-// TextBuffer unchanged, for a text too long for the conversion (64,000 bytes).
+// that form describes (Shift_JIS or EUC-JP), in place in TextBuffer. Returns 0 for a
+// text or form too long for the buffers (64,000 bytes); TextBuffer then holds
+// nothing of use.
 int EncodeTextForSave(DocumentState& document);

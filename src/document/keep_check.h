@@ -3,16 +3,24 @@
 // and asked again before a save writes over it.
 #pragma once
 
+#include "document/document_state.h"
+
 // 1 when writing `saved` (savedLength bytes) over `file` (fileLength bytes,
 // zero bytes included) changes nothing but line ends: CR LF, a lone CR and a
 // lone LF each count as one line end, as the load's conversion reads them.
 int SaveKeepsFile(const char* saved, int savedLength, const char* file, int fileLength);
 
 // What makes a file one whose bytes the editor cannot keep, for the warning.
-enum class UnkeptKind { Utf16, Utf8, ZeroBytes, Characters };
+// Unmappable: characters of a Unicode file that Shift_JIS has no code for,
+// or bytes that are no characters in its encoding.
+enum class UnkeptKind { Utf16, Utf8, ZeroBytes, Characters, Unmappable };
 
 // Judged from the file's own bytes: a byte-order mark, zero bytes (UTF-16
 // when they all fall on one side of the byte pairs), text that is wholly
 // well-formed UTF-8 with multi-byte sequences; anything else is characters
 // that a save would write differently.
 UnkeptKind UnkeptKindOf(const char* file, int length);
+
+// The same for a file read in form, whose decoding lost what decodeLoss
+// (kLost* bits) says: a Unicode form names what its decoding could not carry.
+UnkeptKind UnkeptKindOf(const char* file, int length, TextEncoding form, int decodeLoss);

@@ -12,7 +12,7 @@ namespace {
 
 // Entries start where "履歴を残す(&H)" stands in the File menu's resource and
 // push it and everything below it down.
-constexpr int kFirstEntryPosition = 5;
+constexpr int kFirstEntryPosition = 6;
 
 HMENU FileMenu(HWND mainWindow) {
   return GetSubMenu(GetMenu(mainWindow), 0);

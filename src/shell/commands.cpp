@@ -5,6 +5,7 @@
 #include "document/document_commands.h"
 #include "document/document_state.h"
 #include "document/document_title.h"
+#include "document/file_form.h"
 #include "recent/recent_files.h"
 #include "relay/relay.h"
 #include "resource.h"
@@ -20,11 +21,10 @@ namespace {
 
 // The document now differs from its file in encoding or line ends; the next
 // save writes the new form. Nothing goes to the settings file.
-void ToggleDocumentMode(HWND window, int* mode, int id) {
-  *mode = *mode ? 0 : 1;
-  MarkCommand(window, id, *mode);
+void ToggleDocumentMode(HWND window, void (*switchForm)(FileForm& form)) {
+  switchForm(Document.form);
+  ShowDocumentForm(window);
   SetModified(1);
-  ShowModeIndicators(Document.eucMode, Document.lfMode);
   MarkTitleModified(window);
 }
 
@@ -73,10 +73,10 @@ void RelaySettingsCommand(HWND window) {
   ShowRelaySettings(window);
 }
 void EucModeCommand(HWND window) {
-  ToggleDocumentMode(window, &Document.eucMode, ID_EUC_MODE);
+  ToggleDocumentMode(window, SwitchEucForm);
 }
 void LfModeCommand(HWND window) {
-  ToggleDocumentMode(window, &Document.lfMode, ID_LF_MODE);
+  ToggleDocumentMode(window, SwitchLfForm);
 }
 void WordWrapCommand(HWND window) {
   ToggleWordWrap(window);
@@ -103,6 +103,21 @@ void SelectAllCommand(HWND) {
 void RelayNowCommand(HWND window) {
   if (!ConfirmDiscard(window)) return;
   if (HandOverDocument(window, Document.path)) PostQuitMessage(0);
+}
+void ReopenSjisCommand(HWND window) {
+  ReopenDocument(window, TextEncoding::Sjis);
+}
+void ReopenEucCommand(HWND window) {
+  ReopenDocument(window, TextEncoding::Euc);
+}
+void ReopenUtf8Command(HWND window) {
+  ReopenDocument(window, TextEncoding::Utf8);
+}
+void ReopenUtf16LeCommand(HWND window) {
+  ReopenDocument(window, TextEncoding::Utf16Le);
+}
+void ReopenUtf16BeCommand(HWND window) {
+  ReopenDocument(window, TextEncoding::Utf16Be);
 }
 void StatusBarCommand(HWND window) {
   ToggleStatusBar(window);
@@ -154,6 +169,11 @@ constexpr Command kCommands[] = {
     {ID_RELAY_NOW, RelayNowCommand},
     {ID_REFRESH, RefreshCommand},
     {ID_STATUS_BAR, StatusBarCommand},
+    {ID_REOPEN_SJIS, ReopenSjisCommand},
+    {ID_REOPEN_EUC, ReopenEucCommand},
+    {ID_REOPEN_UTF8, ReopenUtf8Command},
+    {ID_REOPEN_UTF16LE, ReopenUtf16LeCommand},
+    {ID_REOPEN_UTF16BE, ReopenUtf16BeCommand},
 };
 
 }  // namespace

@@ -53,7 +53,7 @@ int MakeStatusWindow() {
   StatusBar.barHeight = bar.bottom - bar.top;
   SetParts(bar.right - bar.left);
   ShowDocumentPath(StatusBar.path);
-  ShowModeIndicators(StatusBar.euc, StatusBar.lf);
+  ShowModeIndicators(StatusBar.form, StatusBar.lf);
   ShowWindow(StatusBar.statusWindow, StatusBar.visible ? SW_SHOW : SW_HIDE);
   return 1;
 }
@@ -96,10 +96,10 @@ void ShowDocumentPath(const char* path) {
   SetPartText(0, StatusBar.path);
 }
 
-void ShowModeIndicators(int euc, int lf) {
-  StatusBar.euc = euc;
+void ShowModeIndicators(const char* form, int lf) {
+  StatusBar.form = form;
   StatusBar.lf = lf;
-  SetPartText(1, euc ? "EUC" : "");
+  SetPartText(1, form ? form : "");
   SetPartText(2, lf ? "LF" : "");
 }
 

@@ -1,4 +1,5 @@
-// The optional four-part status bar: path, "EUC", "LF", caret read-out.
+// The optional four-part status bar: path, the file's form ("EUC", "UTF-8",
+// "UTF-16"), "LF", caret read-out.
 #pragma once
 
 #include <windows.h>
@@ -13,7 +14,7 @@ struct StatusBarState {
   int partRight[kStatusParts];
   // What the path and mode parts show, kept for a bar made later.
   char path[MAX_PATH + 1];
-  int euc;
+  const char* form;  // the name of a file form that is not Shift_JIS, else empty
   int lf;
 };
 
@@ -29,6 +30,6 @@ void DestroyStatusBar();
 int StatusBarHeight();
 int IsStatusBarVisible();
 void ShowDocumentPath(const char* path);
-void ShowModeIndicators(int euc, int lf);
+void ShowModeIndicators(const char* form, int lf);
 void ShowCaretPosition();
 void SetCaretText(int startColumn, int startLine, int endColumn, int endLine, int length);

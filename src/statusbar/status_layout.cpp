@@ -7,7 +7,8 @@ void LayoutStatusParts(int width, int barHeight, int* partRight) {
   partRight[3] = width - h;
   partRight[2] = partRight[3] - 8 * h - 2;
   partRight[1] = partRight[2] - h - 2;
-  partRight[0] = partRight[1] - (3 * h) / 2 - 2;
+  // Wide enough for the longest form's name, "UTF-16".
+  partRight[0] = partRight[1] - (5 * h) / 2 - 2;
 }
 
 void FormatCaretText(char* text, int startColumn, int startLine, int endColumn, int endLine,

@@ -19,7 +19,10 @@ std::string EucToSjisReference(const std::string& euc) {
   for (size_t i = 0; i < euc.size();) {
     const unsigned char a = euc[i];
     const unsigned char b = i + 1 < euc.size() ? euc[i + 1] : 0;
-    if (IsEuc(a) && IsEuc(b)) {
+    if (a == 0x8E && b >= 0xA1 && b <= 0xDF) {  // half-width katakana
+      out.push_back(static_cast<char>(b));
+      i += 2;
+    } else if (IsEuc(a) && IsEuc(b)) {
       const unsigned code = JisToSjisReference(a - 0x80, b - 0x80);
       out.push_back(static_cast<char>(code >> 8));
       out.push_back(static_cast<char>(code & 0xFF));
@@ -28,6 +31,24 @@ std::string EucToSjisReference(const std::string& euc) {
       out.push_back(static_cast<char>(a));
       i += 1;
     }
+  }
+  return out;
+}
+
+// Every lead byte takes the byte after it as a pair; half-width katakana gain
+// the single shift 8E; every other byte stays.
+std::string SjisToEucReference(const std::string& sjis) {
+  std::string out;
+  for (size_t i = 0; i < sjis.size(); ++i) {
+    const unsigned char a = sjis[i];
+    if (IsLeadByte(a) && i + 1 < sjis.size()) {
+      const unsigned code = SjisPairToEuc(static_cast<unsigned short>(a << 8 | (sjis[++i] & 0xFF)));
+      out.push_back(static_cast<char>(code >> 8));
+      out.push_back(static_cast<char>(code & 0xFF));
+      continue;
+    }
+    if (a >= 0xA1 && a <= 0xDF) out.push_back('\x8E');
+    out.push_back(static_cast<char>(a));
   }
   return out;
 }
@@ -80,15 +101,61 @@ void CheckLineEnds(const std::string& text, int limit) {
 std::string Convert(void (*convert)(char*, const char*), const std::string& source) {
   std::vector<char> destination(source.size() + 1, '\x55');
   convert(destination.data(), source.c_str());
-  FUZZ_CHECK(destination[source.size()] == 0);
   return std::string(destination.data());
 }
 
-void CheckEncodings(const std::string& text, bool acrossWindows) {
+std::string Convert(int (*convert)(char*, const char*, int), const std::string& source) {
+  std::string result;
+  FUZZ_CHECK(RunLimited(convert, source, static_cast<int>(source.size() * 2 + 2), &result) == 0);
+  return result;
+}
+
+// The UTF-8 decoding in pieces of every size (each piece holds at least one
+// character), against the reference; then the units back to UTF-8 and
+// UTF-16, into destinations of exactly their size.
+void CheckUtf8(const std::string& bytes, int pieceExtra) {
+  bool malformed = false;
+  const std::vector<unsigned short> expected =
+      Utf16UnitsReference(Utf8CodePointsReference(bytes, &malformed));
+  std::vector<unsigned short> units;
+  int at = 0;
+  int flagged = 0;
+  std::vector<unsigned short> piece(2 + pieceExtra);
+  while (at < static_cast<int>(bytes.size())) {
+    const int n = DecodeUnits(TextEncoding::Utf8, bytes.data(), static_cast<int>(bytes.size()), &at,
+                              piece.data(), static_cast<int>(piece.size()), &flagged);
+    FUZZ_CHECK(n > 0 && n <= static_cast<int>(piece.size()));
+    units.insert(units.end(), piece.begin(), piece.begin() + n);
+  }
+  FUZZ_CHECK(units == expected);
+  FUZZ_CHECK(flagged == (malformed ? 1 : 0));
+  if (malformed) return;
+  std::vector<char> out(bytes.size());
+  FUZZ_CHECK(EncodeUnits(TextEncoding::Utf8, units.data(), static_cast<int>(units.size()),
+                         out.data(),
+                         static_cast<int>(out.size())) == static_cast<int>(bytes.size()));
+  FUZZ_CHECK(std::string(out.data(), out.size()) == bytes);
+  std::vector<char> wide(units.size() * 2);
+  FUZZ_CHECK(EncodeUnits(TextEncoding::Utf16Be, units.data(), static_cast<int>(units.size()),
+                         wide.data(),
+                         static_cast<int>(wide.size())) == static_cast<int>(wide.size()));
+  int wideAt = 0;
+  std::vector<unsigned short> back(units.size() + 2);
+  FUZZ_CHECK(DecodeUnits(TextEncoding::Utf16Be, wide.data(), static_cast<int>(wide.size()), &wideAt,
+                         back.data(), static_cast<int>(back.size()),
+                         &flagged) == static_cast<int>(units.size()));
+  back.resize(units.size());
+  FUZZ_CHECK(back == units);
+}
+
+void CheckEncodings(const std::string& text, int limit, bool acrossWindows) {
   const std::string sjis = Convert(EucToSjis, text);
-  FUZZ_CHECK(sjis.size() == text.size());
   FUZZ_CHECK(sjis == EucToSjisReference(text));
-  FUZZ_CHECK(Convert(SjisToEuc, text).size() == text.size());
+  const std::string euc = SjisToEucReference(text);
+  std::string eucOut;
+  const int eucOverflow = RunLimited(SjisToEuc, text, limit, &eucOut);
+  FUZZ_CHECK(eucOverflow == (euc.size() >= static_cast<size_t>(limit) ? 1 : 0));
+  if (!eucOverflow) FUZZ_CHECK(eucOut == euc);
   // The fast conversion looks ahead for the terminator in windows of 4 KB:
   // a text repeated past two of them puts their seams inside its content.
   if (acrossWindows && !text.empty()) {
@@ -153,7 +220,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzBytes rest = in;
   const std::string text = in.Rest();
   CheckLineEnds(text, limit);
-  CheckEncodings(text, acrossWindows);
+  CheckEncodings(text, limit, acrossWindows);
+  CheckUtf8(text, static_cast<int>(limit % 7));
   CheckRoundTrips(rest);
   return 0;
 }

@@ -67,8 +67,8 @@ std::string Repeat(const std::vector<std::string>& units, Target target, size_t 
 void Load(const std::string& file, int defaultLf, int defaultEuc, LoadOutcome* outcome) {
   FUZZ_CHECK(file.size() < static_cast<size_t>(ReadCap));
   std::memcpy(Document.TextBuffer, file.c_str(), file.size() + 1);
-  Document.lfMode = defaultLf;
-  Document.eucMode = defaultEuc;
+  Document.form.lfMode = defaultLf;
+  Document.form.encoding = static_cast<TextEncoding>(defaultEuc);
   *outcome = DecodeLoadedText(Document, static_cast<long long>(file.size()));
 }
 
@@ -99,12 +99,12 @@ void CheckArbitraryLoad(FuzzBytes& in) {
     if (text[i] == '\r') FUZZ_CHECK(i + 1 < text.size() && text[i + 1] == '\n');
     if (text[i] == '\n') FUZZ_CHECK(i > 0 && text[i - 1] == '\r');
   }
-  if (!hasBreak) FUZZ_CHECK(Document.lfMode == defaultLf);
+  if (!hasBreak) FUZZ_CHECK(Document.form.lfMode == defaultLf);
   if (!NeedsEncodingCheck(crlf.c_str())) {
-    FUZZ_CHECK(Document.eucMode == defaultEuc);
+    FUZZ_CHECK(static_cast<int>(Document.form.encoding) == defaultEuc);
     FUZZ_CHECK(text == crlf);
   }
-  if (Document.eucMode == 0) FUZZ_CHECK(text == crlf);
+  if (Document.form.encoding == TextEncoding::Sjis) FUZZ_CHECK(text == crlf);
   // The check after an open: the unedited text's save gives the file back
   // exactly when the two read alike but for their line ends.
   FUZZ_CHECK(EncodeTextForSave(Document) == 1);
@@ -168,8 +168,8 @@ void CheckArbitrarySave(FuzzBytes& in) {
   for (std::string piece = in.Text(64); !piece.empty(); piece = in.Text(64)) units.push_back(piece);
   const std::string text = Repeat(units, target, BufferCapacity);
   std::memcpy(Document.TextBuffer, text.c_str(), text.size() + 1);
-  Document.lfMode = lfMode;
-  Document.eucMode = eucMode;
+  Document.form.lfMode = lfMode;
+  Document.form.encoding = static_cast<TextEncoding>(eucMode);
   const int saved = EncodeTextForSave(Document);
   if (text.size() >= static_cast<size_t>(BufferCapacity)) {
     FUZZ_CHECK(saved == 0);

@@ -54,3 +54,48 @@ inline std::vector<bool> CharStartsReference(const std::string& text) {
   }
   return starts;
 }
+
+// The code points of a UTF-8 byte string, the textbook way: the lead's
+// leading ones give the length, the continuation bytes the bits; a sequence
+// that is cut, overlong, a surrogate or past U+10FFFF is ill-formed, and
+// each byte not in a well-formed sequence stands for U+FFFD.
+inline std::vector<unsigned> Utf8CodePointsReference(const std::string& bytes, bool* malformed) {
+  std::vector<unsigned> points;
+  for (size_t i = 0; i < bytes.size();) {
+    const unsigned char lead = bytes[i];
+    int n = 0;
+    while (n < 8 && (lead & (0x80 >> n))) ++n;
+    unsigned code = lead & (0xFF >> (n + 1));
+    bool ok = n == 0 || (n >= 2 && n <= 4 && i + n <= bytes.size());
+    for (int k = 1; ok && k < n; ++k) {
+      const unsigned char c = bytes[i + k];
+      ok = (c & 0xC0) == 0x80;
+      code = (code << 6) | (c & 0x3F);
+    }
+    static const unsigned kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (ok && n > 0) ok = code >= kLeast[n] && code <= 0x10FFFF && (code >> 11) != 0x1B;
+    if (!ok) {
+      *malformed = true;
+      points.push_back(0xFFFD);
+      ++i;
+      continue;
+    }
+    points.push_back(code);
+    i += n == 0 ? 1 : n;
+  }
+  return points;
+}
+
+// UTF-16 code units of code points.
+inline std::vector<unsigned short> Utf16UnitsReference(const std::vector<unsigned>& points) {
+  std::vector<unsigned short> units;
+  for (unsigned p : points) {
+    if (p >= 0x10000) {
+      units.push_back(static_cast<unsigned short>(0xD800 | ((p - 0x10000) >> 10)));
+      units.push_back(static_cast<unsigned short>(0xDC00 | (p & 0x3FF)));
+    } else {
+      units.push_back(static_cast<unsigned short>(p));
+    }
+  }
+  return units;
+}

@@ -19,8 +19,8 @@ LoadOutcome Decode(const std::string& bytes, int defaultLf = 0, int defaultEuc =
   std::memcpy(doc.TextBuffer, bytes.data(), bytes.size());
   doc.defaultLf = defaultLf;
   doc.defaultEuc = defaultEuc;
-  doc.lfMode = defaultLf;
-  doc.eucMode = defaultEuc;
+  doc.form.lfMode = defaultLf;
+  doc.form.encoding = static_cast<TextEncoding>(defaultEuc);
   return DecodeLoadedText(doc, static_cast<long long>(bytes.size()));
 }
 
@@ -32,8 +32,8 @@ std::string Text() {
 int Encode(const std::string& text, int lfMode, int eucMode) {
   std::memset(doc.TextBuffer, 0, sizeof doc.TextBuffer);
   std::memcpy(doc.TextBuffer, text.data(), text.size());
-  doc.lfMode = lfMode;
-  doc.eucMode = eucMode;
+  doc.form.lfMode = lfMode;
+  doc.form.encoding = static_cast<TextEncoding>(eucMode);
   return EncodeTextForSave(doc);
 }
 
@@ -46,66 +46,66 @@ const std::string kSjisEditor = "\x93\xFA\x96\x7B\r\n\x8C\xEA";
 TEST(DocumentDecode, LineEndsFollowTheFirstLf) {
   LoadOutcome out = Decode("x\ny\r\nz");
   EXPECT_EQ(out.result, LoadResult::Loaded);
-  EXPECT_EQ(doc.lfMode, 1);
+  EXPECT_EQ(doc.form.lfMode, 1);
   EXPECT_EQ(Text(), "x\r\ny\r\nz");
   ASSERT_EQ(EncodeTextForSave(doc), 1);
   EXPECT_EQ(Text(), "x\ny\nz");
 
   // A CR LF first decides for CR LF, whatever the default says.
   Decode("x\r\ny\nz", 1, 0);
-  EXPECT_EQ(doc.lfMode, 0);
+  EXPECT_EQ(doc.form.lfMode, 0);
   EXPECT_EQ(Text(), "x\r\ny\r\nz");
   ASSERT_EQ(EncodeTextForSave(doc), 1);
   EXPECT_EQ(Text(), "x\r\ny\r\nz");
 
   // No LF at all: CR LF mode; the lone CR becomes CR LF.
   Decode("x\ry", 1, 0);
-  EXPECT_EQ(doc.lfMode, 0);
+  EXPECT_EQ(doc.form.lfMode, 0);
   EXPECT_EQ(Text(), "x\r\ny");
 
   // A LF as the very first byte is bare.
   Decode("\nab", 0, 0);
-  EXPECT_EQ(doc.lfMode, 1);
+  EXPECT_EQ(doc.form.lfMode, 1);
   EXPECT_EQ(Text(), "\r\nab");
 }
 
 TEST(DocumentDecode, TextWithoutQuestionsKeepsTheDefaults) {
   for (int d = 0; d <= 1; ++d) {
     EXPECT_EQ(Decode("abc", d, d).result, LoadResult::Loaded);
-    EXPECT_EQ(doc.lfMode, d);
-    EXPECT_EQ(doc.eucMode, d);
+    EXPECT_EQ(doc.form.lfMode, d);
+    EXPECT_EQ(static_cast<int>(doc.form.encoding), d);
     EXPECT_EQ(Text(), "abc");
   }
   // Pure ASCII with breaks: LF mode is recognised, EUC mode stays default,
   // and an EUC save leaves the ASCII bytes alone.
   Decode("a\tb\nc", 0, 1);
-  EXPECT_EQ(doc.lfMode, 1);
-  EXPECT_EQ(doc.eucMode, 1);
+  EXPECT_EQ(doc.form.lfMode, 1);
+  EXPECT_EQ(static_cast<int>(doc.form.encoding), 1);
   ASSERT_EQ(EncodeTextForSave(doc), 1);
   EXPECT_EQ(Text(), "a\tb\nc");
   // A zero byte ends the text: the break after it is never seen.
   Decode(std::string("ab\0c\nd", 6), 0, 0);
   EXPECT_EQ(Text(), "ab");
-  EXPECT_EQ(doc.lfMode, 0);
+  EXPECT_EQ(doc.form.lfMode, 0);
 }
 
 TEST(DocumentDecode, EucJpBecomesShiftJisAndGoesBack) {
   EXPECT_EQ(Decode(kEucFile).result, LoadResult::Loaded);
-  EXPECT_EQ(doc.eucMode, 1);
-  EXPECT_EQ(doc.lfMode, 1);
+  EXPECT_EQ(static_cast<int>(doc.form.encoding), 1);
+  EXPECT_EQ(doc.form.lfMode, 1);
   EXPECT_EQ(Text(), kSjisEditor);
   ASSERT_EQ(EncodeTextForSave(doc), 1);
   EXPECT_EQ(Text(), kEucFile);
 
   // Shift_JIS text clears a defaultEuc of 1 and stays as it is.
   Decode("\x93\xFA\x96\x7B", 0, 1);
-  EXPECT_EQ(doc.eucMode, 0);
+  EXPECT_EQ(static_cast<int>(doc.form.encoding), 0);
   EXPECT_EQ(Text(), "\x93\xFA\x96\x7B");
 
   // A text that no line decides counts as EUC-JP: two half-width katakana
   // are read as one kanji, and written back as the same two bytes.
   Decode("\xB1\xB2");
-  EXPECT_EQ(doc.eucMode, 1);
+  EXPECT_EQ(static_cast<int>(doc.form.encoding), 1);
   EXPECT_EQ(Text(), "\x89\x51");
   ASSERT_EQ(EncodeTextForSave(doc), 1);
   EXPECT_EQ(Text(), "\xB1\xB2");
@@ -115,14 +115,14 @@ TEST(DocumentDecode, CrLfFormReachingTheBufferIsConvertedTooLarge) {
   LoadOutcome out = Decode(std::string(31999, '\n'));
   EXPECT_EQ(out.result, LoadResult::Loaded);
   EXPECT_EQ(Text().size(), 63998u);
-  EXPECT_EQ(doc.lfMode, 1);
+  EXPECT_EQ(doc.form.lfMode, 1);
 
   out = Decode(std::string(32000, '\n'), 0, 1);
   EXPECT_EQ(out.result, LoadResult::ConvertedTooLarge);
   EXPECT_EQ(out.size, 32000u);
   EXPECT_EQ(Text(), std::string(32000, '\n'));  // the raw bytes
-  EXPECT_EQ(doc.lfMode, 1);
-  EXPECT_EQ(doc.eucMode, 1);
+  EXPECT_EQ(doc.form.lfMode, 1);
+  EXPECT_EQ(static_cast<int>(doc.form.encoding), 1);
 
   // The encoding step is not made: EUC bytes stay raw, EUC mode default.
   std::string euc;
@@ -130,11 +130,11 @@ TEST(DocumentDecode, CrLfFormReachingTheBufferIsConvertedTooLarge) {
   out = Decode(euc);
   EXPECT_EQ(out.result, LoadResult::ConvertedTooLarge);
   EXPECT_EQ(out.size, 48000u);
-  EXPECT_EQ(doc.eucMode, 0);
+  EXPECT_EQ(static_cast<int>(doc.form.encoding), 0);
   EXPECT_EQ(Text(), euc);
   // One line fewer fits.
   EXPECT_EQ(Decode(euc.substr(3)).result, LoadResult::Loaded);
-  EXPECT_EQ(doc.eucMode, 1);
+  EXPECT_EQ(static_cast<int>(doc.form.encoding), 1);
   EXPECT_EQ(Text().size(), 63996u);
 }
 

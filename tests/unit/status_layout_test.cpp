@@ -5,12 +5,12 @@
 TEST(StatusLayout, PartEdges) {
   int right[kStatusParts];
   LayoutStatusParts(800, 20, right);
-  EXPECT_EQ(right[0], 564);
+  EXPECT_EQ(right[0], 544);
   EXPECT_EQ(right[1], 596);
   EXPECT_EQ(right[2], 618);
   EXPECT_EQ(right[3], 780);
-  LayoutStatusParts(800, 21, right);  // 3*21/2 truncates to 31
-  EXPECT_EQ(right[1] - right[0], 33);
+  LayoutStatusParts(800, 21, right);  // 5*21/2 truncates to 52
+  EXPECT_EQ(right[1] - right[0], 54);
   LayoutStatusParts(10, 20, right);  // not clamped
   EXPECT_LT(right[0], 0);
 }

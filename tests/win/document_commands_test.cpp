@@ -109,6 +109,57 @@ TEST_F(DocumentCommands, OpensBothFormsAndSavesThemBackByteExact) {
   EXPECT_EQ(ReadBytes(File("euc.txt")), "z\x93\xfa\x96\x7b\nabc\n");
 }
 
+// Files the first guess reads wrongly on purpose, reopened in the encoding
+// the user names: ｳﾞ in Shift_JIS (read as EUC-JP), ｡ in EUC-JP (read as
+// Shift_JIS, its 8E lies in 0x7F-0x9F), and ｱｲ saved in EUC mode.
+TEST_F(DocumentCommands, ReopenReadsTheFileAgainInTheEncodingNamed) {
+  const std::string sjis = "\xB3\xDE\r\n";
+  const std::string euc = "\x8E\xA1\r\n";
+  WriteBytes(File("sjis.txt"), sjis);
+  WriteBytes(File("euc.txt"), euc);
+  WriteBytes(File("ai.txt"), "\xB1\xB2\r\n");
+  Start();
+  EXPECT_TRUE(IsGreyed(window, ID_REOPEN_SJIS));
+  const struct {
+    const char* name;
+    int reopen;
+    std::string shown, saved;
+    bool euc;
+  } rows[] = {
+      {"sjis.txt", ID_REOPEN_SJIS, sjis, sjis, false},
+      {"euc.txt", ID_REOPEN_EUC, "\xA1\r\n", euc, true},
+      {"ai.txt", ID_REOPEN_SJIS, "\xB1\xB2\r\n", "\xB1\xB2\r\n", false},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    BoxAnswerer none(IDCANCEL);
+    EXPECT_EQ(Open(File(r.name)), 1);
+    EXPECT_NE(ViewText(), r.shown);
+    EXPECT_FALSE(IsGreyed(window, r.reopen));
+    Command(window, r.reopen);
+    EXPECT_EQ(ViewText(), r.shown);
+    EXPECT_EQ(IsChecked(window, ID_EUC_MODE), r.euc);
+    EXPECT_EQ(WindowTitle(window), std::string(r.name) + " - Hakuzo");
+    Command(window, ID_FILE_SAVE);
+    EXPECT_EQ(ReadBytes(File(r.name)), r.saved);
+    EXPECT_TRUE(BoxScript::boxes().empty());
+  }
+  // ｱｲ in EUC mode take their single shift, and come back as ｱｲ.
+  Command(window, ID_EUC_MODE);
+  Command(window, ID_FILE_SAVE);
+  EXPECT_EQ(ReadBytes(File("ai.txt")), "\x8E\xB1\x8E\xB2\r\n");
+  Command(window, ID_REOPEN_EUC);
+  EXPECT_EQ(ViewText(), "\xB1\xB2\r\n");
+  // A changed document asks first; Cancel keeps it as it is.
+  Type("x");
+  {
+    BoxAnswerer cancel(IDCANCEL);
+    Command(window, ID_REOPEN_UTF8);
+    EXPECT_EQ(BoxScript::types(), std::vector<UINT>{kPromptType});
+  }
+  EXPECT_EQ(ViewText(), "x\xB1\xB2\r\n");
+}
+
 TEST_F(DocumentCommands, UntitledSaveAsThroughTheRealDialogs) {
   Start();
   EXPECT_EQ(WindowTitle(window), "Hakuzo");

@@ -19,8 +19,8 @@ LoadOutcome Load(const std::string& path, int defaultLf = 0, int defaultEuc = 0)
   CopyText(Document.path, kPathCapacity, path.c_str());
   Document.defaultLf = defaultLf;
   Document.defaultEuc = defaultEuc;
-  Document.lfMode = !defaultLf;
-  Document.eucMode = !defaultEuc;
+  Document.form.lfMode = !defaultLf;
+  Document.form.encoding = static_cast<TextEncoding>(!defaultEuc);
   CopyText(Document.TextBuffer, BufferCapacity + 1, "stale text");
   return LoadDocument();
 }
@@ -28,15 +28,15 @@ LoadOutcome Load(const std::string& path, int defaultLf = 0, int defaultEuc = 0)
 int Save(const std::string& path, const std::string& text, int lfMode = 0, int eucMode = 0) {
   CopyText(Document.path, kPathCapacity, path.c_str());
   CopyText(Document.TextBuffer, BufferCapacity + 1, text.c_str());
-  Document.lfMode = lfMode;
-  Document.eucMode = eucMode;
+  Document.form.lfMode = lfMode;
+  Document.form.encoding = static_cast<TextEncoding>(eucMode);
   return SaveDocument();
 }
 
 void ExpectEmptyWithDefaults(int defaultLf, int defaultEuc) {
   EXPECT_STREQ(Document.TextBuffer, "");
-  EXPECT_EQ(Document.lfMode, defaultLf);
-  EXPECT_EQ(Document.eucMode, defaultEuc);
+  EXPECT_EQ(Document.form.lfMode, defaultLf);
+  EXPECT_EQ(static_cast<int>(Document.form.encoding), defaultEuc);
 }
 
 }  // namespace
@@ -51,8 +51,8 @@ TEST(DocumentFile, ReadsAtMost55999Bytes) {
   EXPECT_EQ(buffer[55999], 0);
   EXPECT_EQ(Load(path, 1, 1).result, LoadResult::Loaded);
   EXPECT_EQ(TextLength(Document.TextBuffer), 55999);
-  EXPECT_EQ(Document.lfMode, 1);
-  EXPECT_EQ(Document.eucMode, 1);
+  EXPECT_EQ(Document.form.lfMode, 1);
+  EXPECT_EQ(static_cast<int>(Document.form.encoding), 1);
 
   WriteBytes(path, std::string(56000, 'a'));
   EXPECT_EQ(ReadDocumentFile(path.c_str(), buffer, ReadCap), -56000);
@@ -135,7 +135,7 @@ TEST(DocumentFile, ZeroByteEndsTheText) {
   EXPECT_EQ(ReadDocumentFile(path.c_str(), buffer, ReadCap), 11);
   EXPECT_EQ(Load(path).result, LoadResult::Loaded);
   EXPECT_STREQ(Document.TextBuffer, "abc");
-  EXPECT_EQ(Document.lfMode, 0);
+  EXPECT_EQ(Document.form.lfMode, 0);
   // Everything from the zero byte on is gone with the next save.
   ASSERT_EQ(SaveDocument(), 1);
   EXPECT_EQ(ReadBytes(path), "abc");
@@ -237,14 +237,17 @@ TEST(DocumentFile, LongFolderStillSaves) {
 
 TEST(DocumentFile, FullBufferIsNotSaved) {
   // 64,000 bytes may be the cut head of a longer view text: neither mode
-  // writes it, not even CR LF text that LF line ends would shrink.
+  // writes it, not even CR LF text that LF line ends would shrink: refused.
   std::string path = TestFolder() + "\\long.txt";
   WriteBytes(path, "old");
   std::string lines;
   for (int i = 0; i < 16000; ++i) lines += "ab\r\n";  // 64,000 bytes
-  EXPECT_EQ(Save(path, lines, 0, 0), 0);
-  EXPECT_EQ(Save(path, lines, 1, 0), 0);
-  EXPECT_EQ(Save(path, std::string(64000, 'a'), 1, 0), 0);
+  EXPECT_EQ(Save(path, lines, 0, 0), -1);
+  EXPECT_EQ(Save(path, lines, 1, 0), -1);
+  EXPECT_EQ(Save(path, std::string(64000, 'a'), 1, 0), -1);
+  // Nor a form that outgrows the buffer: EUC-JP katakana, UTF-16.
+  EXPECT_EQ(Save(path, std::string(32000, '\xB1'), 0, 1), -1);
+  EXPECT_EQ(Save(path, std::string(32001, 'a'), 0, static_cast<int>(TextEncoding::Utf16Le)), -1);
   EXPECT_EQ(ReadBytes(path), "old");
   EXPECT_EQ(Save(path, std::string(63999, 'a'), 1, 0), 1);
   EXPECT_EQ(ReadBytes(path).size(), 63999u);

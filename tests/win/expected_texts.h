@@ -35,7 +35,8 @@ const std::string kQuestion = "置換しますか？";
 constexpr UINT kQuestionType = MB_YESNO;
 // The warning on opening a file whose bytes a save would change, by what the
 // file holds; the common tail follows.
-const std::string kUnkeptUtf16 = "このファイルは UTF-16 で書かれています。\n";
+const std::string kUnkeptUnmappable =
+    "このファイルには、Shift_JIS にない文字 (絵文字など) が含まれています。\n";
 const std::string kUnkeptZero = "このファイルには NUL 文字 (00 のバイト) が含まれています。\n";
 const std::string kSaveAltersFile =
     "このファイルには Hakuzo がそのまま保持できないバイトがあります。";

@@ -47,8 +47,9 @@ std::vector<std::string> Texts(const std::vector<Item>& items) {
 
 // The File menu's items from "履歴を残す(&H)" down, as the resource has them.
 const std::vector<std::string> kTail = {"履歴を残す(&H)", "-", "終了(&X)\tAlt+F4"};
-const std::vector<std::string> kHead = {"新規作成(&N)\tCtrl+N", "開く(&O)...\tCtrl+O",
-                                        "上書き保存(&S)\tCtrl+S", "名前を付けて保存(&A)...", "-"};
+const std::vector<std::string> kHead = {
+    "新規作成(&N)\tCtrl+N",   "開く(&O)...\tCtrl+O",     "開き直す(&R)",
+    "上書き保存(&S)\tCtrl+S", "名前を付けて保存(&A)...", "-"};
 
 std::vector<std::string> Menu(std::vector<std::string> middle) {
   std::vector<std::string> all = kHead;
@@ -111,8 +112,8 @@ TEST_F(RecentFiles, ElevenDocumentsKeepTheLastTenMostRecentFirst) {
   std::vector<Item> items = FileItems(window);
   EXPECT_EQ(Texts(items), Menu(entries));
   // file10 pushed file0 out and took its id; the others kept theirs.
-  EXPECT_EQ(items[5].id, 40200u);
-  for (int j = 1; j < 10; ++j) EXPECT_EQ(items[5 + j].id, 40200u + (10 - j)) << j;
+  EXPECT_EQ(items[kHead.size()].id, 40200u);
+  for (int j = 1; j < 10; ++j) EXPECT_EQ(items[kHead.size() + j].id, 40200u + (10 - j)) << j;
 
   char path[kPathCapacity];
   ASSERT_EQ(RecentEntryPath(window, 40200, path, sizeof path), 1);
@@ -138,9 +139,9 @@ TEST_F(RecentFiles, AListedPathMovesToTheTopSpelledAsNow) {
   std::vector<Item> items = FileItems(window);
   EXPECT_EQ(Texts(items), Menu({"&0 D:\\Docs\\memo.txt", "&1 D:\\b.txt", "&2 D:\\a.txt", "-"}));
   EXPECT_EQ(Shell.recentCount, 3);
-  EXPECT_EQ(items[5].id, 40200u);  // a moved entry keeps its id
-  EXPECT_EQ(items[6].id, 40202u);
-  EXPECT_EQ(items[7].id, 40201u);
+  EXPECT_EQ(items[kHead.size()].id, 40200u);  // a moved entry keeps its id
+  EXPECT_EQ(items[kHead.size() + 1].id, 40202u);
+  EXPECT_EQ(items[kHead.size() + 2].id, 40201u);
 }
 
 TEST_F(RecentFiles, LoadedEntriesStopAtAGapAndSaveLeavesHigherKeys) {
@@ -153,8 +154,8 @@ TEST_F(RecentFiles, LoadedEntriesStopAtAGapAndSaveLeavesHigherKeys) {
   EXPECT_EQ(Shell.recentCount, 2);
   std::vector<Item> items = FileItems(window);
   EXPECT_EQ(Texts(items), Menu({"&0 Z:\\a.txt", "&1 Z:\\b.txt"}));
-  EXPECT_EQ(items[5].id, 40200u);
-  EXPECT_EQ(items[6].id, 40201u);
+  EXPECT_EQ(items[kHead.size()].id, 40200u);
+  EXPECT_EQ(items[kHead.size() + 1].id, 40201u);
 
   Add(window, "Z:\\c.txt");
   EXPECT_EQ(Texts(FileItems(window)), Menu({"&0 Z:\\c.txt", "&1 Z:\\a.txt", "&2 Z:\\b.txt"}));
@@ -188,7 +189,7 @@ TEST_F(RecentFiles, SwitchingOffClearsTheListAndOnAgainAddsASecondSeparator) {
   ToggleHistory(window);
   Add(window, DocPath(3));
   EXPECT_EQ(Texts(FileItems(window)), Menu({"&0 " + DocPath(3), "-", "-"}));
-  EXPECT_EQ(FileItems(window)[5].id, 40200u);
+  EXPECT_EQ(FileItems(window)[kHead.size()].id, 40200u);
 }
 
 TEST_F(RecentFiles, OverLongPathsAreNeverListedOrCut) {

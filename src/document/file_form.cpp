@@ -1,0 +1,135 @@
+#include "document/file_form.h"
+
+#include <windows.h>
+
+#include "text/text.h"
+
+namespace {
+
+// Shift_JIS and UTF-16 meet in the system's code page 932: it is on every
+// Japanese Windows, and no table need travel in the exe.
+constexpr UINT kCodePage932 = 932;
+
+// The conversions go through these pieces of code units, so that no buffer
+// of the whole text's units is needed.
+constexpr int kPieceUnits = 1024;
+WCHAR pieceUnits[kPieceUnits];
+WCHAR roundTrip[kPieceUnits];
+
+bool IsUnicode(TextEncoding encoding) {
+  return encoding == TextEncoding::Utf8 || encoding == TextEncoding::Utf16Le ||
+         encoding == TextEncoding::Utf16Be;
+}
+
+unsigned short* Units(WCHAR* units) {
+  return reinterpret_cast<unsigned short*>(units);
+}
+
+// The file's Unicode text, after its mark, into Shift_JIS in ScratchBuffer.
+// Every piece goes back to units to see that it survived: a character that
+// code page 932 has no code for comes out as another one.
+void DecodeUnicode(DocumentState& d, int count, TextEncoding encoding, int mark) {
+  int malformed = 0;
+  int at = mark;
+  int out = 0;
+  // Each unit gives at most two bytes and comes from at least two bytes of
+  // UTF-16 or one of UTF-8 (three for the units that need two bytes), so the
+  // text never outgrows the 55,999 bytes it came from.
+  while (at < count && out < BufferCapacity) {
+    int n =
+        DecodeUnits(encoding, d.TextBuffer, count, &at, Units(pieceUnits), kPieceUnits, &malformed);
+    BOOL defaulted = FALSE;
+    int m = WideCharToMultiByte(kCodePage932, 0, pieceUnits, n, d.ScratchBuffer + out,
+                                BufferCapacity - out, nullptr, &defaulted);
+    if (m == 0 && n > 0) {  // no room left: shown cut, so the open check warns
+      d.decodeLoss |= kLostUnmappable;
+      break;
+    }
+    int back =
+        MultiByteToWideChar(kCodePage932, 0, d.ScratchBuffer + out, m, roundTrip, kPieceUnits);
+    bool same = back == n;
+    for (int i = 0; same && i < n; ++i) same = roundTrip[i] == pieceUnits[i];
+    if (defaulted || !same) d.decodeLoss |= kLostUnmappable;
+    out += m;
+  }
+  d.ScratchBuffer[out] = 0;
+  if (malformed) d.decodeLoss |= kLostMalformed;
+  CopyText(d.TextBuffer, BufferCapacity + 1, d.ScratchBuffer);
+}
+
+// The Shift_JIS text in TextBuffer into the Unicode form, mark first; 0
+// when it does not fit the buffer.
+int EncodeUnicode(DocumentState& d) {
+  const char* text = d.TextBuffer;
+  const int length = TextLength(text);
+  unsigned short mark = 0xFEFF;
+  int out = d.form.byteOrderMark ? EncodeUnits(d.form.encoding, &mark, 1, d.ScratchBuffer, 3) : 0;
+  for (int at = 0; at < length;) {
+    // A piece ends between two characters.
+    int piece = 0;
+    while (piece < kPieceUnits && at + piece < length) {
+      int step = SjisCharSize(text + at + piece);
+      if (piece + step > kPieceUnits) break;
+      piece += step;
+    }
+    int n = MultiByteToWideChar(kCodePage932, 0, text + at, piece, pieceUnits, kPieceUnits);
+    int m = EncodeUnits(d.form.encoding, Units(pieceUnits), n, d.ScratchBuffer + out,
+                        BufferCapacity - out);
+    if (m < 0) return 0;
+    out += m;
+    at += piece;
+  }
+  for (int i = 0; i < out; ++i) d.TextBuffer[i] = d.ScratchBuffer[i];
+  d.TextBuffer[out] = 0;
+  d.formLength = out;
+  return 1;
+}
+
+}  // namespace
+
+void ResetFileForm(DocumentState& document) {
+  document.form.encoding = document.defaultEuc ? TextEncoding::Euc : TextEncoding::Sjis;
+  document.form.byteOrderMark = 0;
+  document.form.lfMode = document.defaultLf;
+  document.decodeLoss = 0;
+}
+
+LoadOutcome DecodeFileForm(DocumentState& document, long long count, const TextEncoding* named) {
+  int mark = 0;
+  const int length = static_cast<int>(count);  // at most the read's cap
+  TextEncoding encoding = named ? *named : RecogniseUnicode(document.TextBuffer, length, &mark);
+  // Without code page 932 (a Windows without Japanese support) such a file
+  // shows its bytes, and the open check warns.
+  if (!IsUnicode(encoding) || !IsValidCodePage(kCodePage932)) {
+    return DecodeLoadedText(document, count, named && !IsUnicode(*named) ? named : nullptr);
+  }
+  if (named) mark = MarkLength(encoding, document.TextBuffer, length);
+  DecodeUnicode(document, length, encoding, mark);
+  // Line ends as ever, now on the Shift_JIS text: in UTF-16 they are pairs.
+  const TextEncoding sjis = TextEncoding::Sjis;
+  LoadOutcome outcome = DecodeLoadedText(document, count, &sjis);
+  document.form.encoding = encoding;
+  document.form.byteOrderMark = mark != 0;
+  return outcome;
+}
+
+int EncodeFileForm(DocumentState& document) {
+  if (!EncodeTextForSave(document)) return 0;
+  if (IsUnicode(document.form.encoding)) return EncodeUnicode(document);
+  document.formLength = TextLength(document.TextBuffer);
+  return 1;
+}
+
+const char* FileFormName(const FileForm& form) {
+  static const char* const kNames[] = {"", "EUC", "UTF-8", "UTF-16", "UTF-16"};
+  return kNames[static_cast<int>(form.encoding)];
+}
+
+void SwitchEucForm(FileForm& form) {
+  form.encoding = form.encoding == TextEncoding::Euc ? TextEncoding::Sjis : TextEncoding::Euc;
+  form.byteOrderMark = 0;
+}
+
+void SwitchLfForm(FileForm& form) {
+  form.lfMode = form.lfMode ? 0 : 1;
+}

@@ -1,0 +1,28 @@
+// The one place that decides the document file's form and turns on it:
+// every encoding's load, save, name and switch.
+#pragma once
+
+#include "document/document_state.h"
+
+// The form of a new document and the start of every load: the defaults.
+void ResetFileForm(DocumentState& document);
+
+// The load's decoding of the count file bytes in TextBuffer into editor
+// form: a Unicode form is recognised first (or the encoding is the one the
+// user names, when named is given), else Shift_JIS or EUC-JP as ever. Sets
+// form and decodeLoss.
+LoadOutcome DecodeFileForm(DocumentState& document, long long count,
+                           const TextEncoding* named = nullptr);
+
+// The save's encoding of the editor text in TextBuffer into the file form,
+// in place, its length in formLength. 0 when the text or its form does not
+// fit the buffers: nothing may then be written.
+int EncodeFileForm(DocumentState& document);
+
+// The status bar's name of the form: empty for Shift_JIS.
+const char* FileFormName(const FileForm& form);
+
+// The EUC item: EUC-JP becomes Shift_JIS, any other form EUC-JP. The LF
+// item: bare LF and CR LF swap.
+void SwitchEucForm(FileForm& form);
+void SwitchLfForm(FileForm& form);
