@@ -95,11 +95,13 @@ constexpr int kBlock = 16;
 constexpr std::size_t kWindow = 4096;
 
 // How many lanes from the first one are 0xFF in a mask of 0x00/0xFF lanes.
+// In 32-bit words: a 64-bit count of trailing zeros is a libgcc call on i686.
 inline int LeadingSetLanes(const ByteLanes& mask) {
-  std::uint64_t halves[2];
-  std::memcpy(halves, &mask, sizeof halves);
-  if (~halves[0] != 0) return __builtin_ctzll(~halves[0]) >> 3;
-  if (~halves[1] != 0) return 8 + (__builtin_ctzll(~halves[1]) >> 3);
+  std::uint32_t words[4];
+  std::memcpy(words, &mask, sizeof words);
+  for (int i = 0; i < 4; ++i) {
+    if (~words[i] != 0) return 4 * i + (__builtin_ctz(~words[i]) >> 3);
+  }
   return kBlock;
 }
 
