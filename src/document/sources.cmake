@@ -1,5 +1,5 @@
 list(APPEND HAKUZO_PURE_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/decode.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/document_state.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_dialog_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/keep_check.cpp
   ${CMAKE_CURRENT_LIST_DIR}/path_helpers.cpp
