@@ -5,7 +5,7 @@
 struct SettingKey {
   const char* section;
   const char* name;
-  int defaultValue;  // for integer keys
+  int defaultValue;         // for integer keys
   const char* defaultText;  // for text keys
 };
 

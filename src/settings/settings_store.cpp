@@ -27,10 +27,13 @@ void WriteSettingInt(const char* section, const char* key, int value, const char
   WritePrivateProfileStringA(section, key, text, path);
 }
 
-int ReadSettingInt(const SettingKey& key) { return ReadSettingInt(key, key.defaultValue); }
+int ReadSettingInt(const SettingKey& key) {
+  return ReadSettingInt(key, key.defaultValue);
+}
 
 int ReadSettingInt(const SettingKey& key, int defaultValue) {
-  return static_cast<int>(GetPrivateProfileIntA(key.section, key.name, defaultValue, Settings.path));
+  return static_cast<int>(
+      GetPrivateProfileIntA(key.section, key.name, defaultValue, Settings.path));
 }
 
 void WriteSetting(const SettingKey& key, int value) {
