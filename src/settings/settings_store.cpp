@@ -6,6 +6,10 @@
 
 SettingsStore Settings;
 
+static_assert(kShiftJisCharSet == SHIFTJIS_CHARSET && kNormalWeight == FW_NORMAL &&
+                  kShowNormal == SW_SHOWNORMAL,
+              "the defaults' names say what Windows calls them");
+
 char* SettingsPath(const char* suffix) {
   char module[MAX_PATH + 1];
   DWORD n = GetModuleFileNameA(nullptr, module, MAX_PATH);
