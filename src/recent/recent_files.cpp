@@ -6,8 +6,8 @@
 #include "document/document_state.h"
 #include "recent/recent_entry.h"
 #include "resource.h"
-#include "settings/flip_option.h"
 #include "settings/settings_store.h"
+#include "shell/options.h"
 #include "text/text.h"
 
 namespace {
@@ -137,7 +137,7 @@ void SaveRecentFiles(HWND mainWindow) {
 }
 
 void ToggleHistory(HWND mainWindow) {
-  if (!FlipOption(mainWindow, &Shell.useHistory, ID_USE_HISTORY, kUseHistory)) {
+  if (!FlipOption(mainWindow, ID_USE_HISTORY)) {
     HMENU menu = FileMenu(mainWindow);
     // The separator that the first added entry brought stays where it is.
     for (int i = 0; i < Shell.recentCount; ++i)

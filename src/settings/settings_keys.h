@@ -17,8 +17,8 @@ struct SettingKey {
   const char* defaultText;  // for text keys
 };
 
-// [Set]
-inline constexpr SettingKey kTermRight{"Set", "Term Right", 1, nullptr};
+// [Set]; "Term Right" is the word wrap.
+inline constexpr SettingKey kWordWrap{"Set", "Term Right", 1, nullptr};
 inline constexpr SettingKey kAutoIndent{"Set", "Auto Indent", 0, nullptr};
 inline constexpr SettingKey kDefaultEuc{"Set", "Default EUC", 0, nullptr};
 inline constexpr SettingKey kDefaultLf{"Set", "Default LF", 0, nullptr};

@@ -6,8 +6,7 @@
 #include "base/menu_marks.h"
 #include "base/system_calls.h"
 #include "resource.h"
-#include "settings/flip_option.h"
-#include "settings/settings_store.h"
+#include "shell/options.h"
 #include "text/text.h"
 #include "view/edit_view.h"
 
@@ -32,12 +31,13 @@ void SetPartText(int part, const char* text) {
 
 void CreateStatusBar(HWND mainWindow) {
   StatusBar.owner = mainWindow;
-  StatusBar.visible = ReadSettingInt(kStatusBar);
   // A hidden bar is made when first shown: loading comctl32 costs a tenth
   // of the start-up and 3 MB, and the bar is off by default. Without
   // comctl32 the bar stays off.
-  if (StatusBar.visible && !MakeStatusWindow()) StatusBar.visible = 0;
-  MarkCommand(mainWindow, ID_STATUS_BAR, StatusBar.visible);
+  if (StatusBar.visible && !MakeStatusWindow()) {
+    StatusBar.visible = 0;
+    MarkCommand(mainWindow, ID_STATUS_BAR, 0);
+  }
 }
 
 int MakeStatusWindow() {
@@ -70,7 +70,7 @@ void ToggleStatusBar(HWND mainWindow) {
     ShowMessage(mainWindow, MissingLibraryText(), MB_ICONWARNING);
     return;
   }
-  int visible = FlipOption(mainWindow, &StatusBar.visible, ID_STATUS_BAR, kStatusBar);
+  int visible = FlipOption(mainWindow, ID_STATUS_BAR);
   ShowWindow(StatusBar.statusWindow, visible ? SW_SHOW : SW_HIDE);
   // The view and the bar are laid out again once the posted size arrives.
   RECT client;

@@ -25,7 +25,6 @@ void SetUpEditView(HWND mainWindow);
 void CreateEditControl(HWND mainWindow);
 LRESULT CALLBACK EditSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void ToggleWordWrap(HWND mainWindow);
-void ToggleAutoIndent(HWND mainWindow);
 void SelectAllText();
 void DestroyEditView();
 void ResizeEditView(int x, int y, int width, int height);
