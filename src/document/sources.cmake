@@ -7,5 +7,4 @@ list(APPEND HAKUZO_PURE_SOURCES
 list(APPEND HAKUZO_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/document_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/document_file.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/file_dialog.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/document_title.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/file_dialog.cpp)

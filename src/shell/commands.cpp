@@ -5,7 +5,6 @@
 #include "base/menu_marks.h"
 #include "document/document_commands.h"
 #include "document/document_state.h"
-#include "document/document_title.h"
 #include "recent/recent_files.h"
 #include "relay/relay.h"
 #include "resource.h"
