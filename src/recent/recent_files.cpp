@@ -7,7 +7,6 @@
 #include "recent/recent_entry.h"
 #include "resource.h"
 #include "settings/settings_store.h"
-#include "shell/options.h"
 #include "text/text.h"
 
 namespace {
@@ -137,7 +136,7 @@ void SaveRecentFiles(HWND mainWindow) {
 }
 
 void ToggleHistory(HWND mainWindow) {
-  if (!FlipOption(mainWindow, ID_USE_HISTORY)) {
+  if (!Shell.useHistory) {
     HMENU menu = FileMenu(mainWindow);
     // The separator that the first added entry brought stays where it is.
     for (int i = 0; i < Shell.recentCount; ++i)

@@ -31,6 +31,18 @@ void Call(HWND window, int argument) {
   }
 }
 
+// An option that its subsystem acts on: Allow, when given, may refuse the
+// change (and says why) before anything flips; Apply then acts on the new
+// value. Flipping stays here, so the subsystems need nothing of the shell.
+template <auto Apply, auto Allow = nullptr>
+void FlipThen(HWND window, int id) {
+  if constexpr (!std::is_null_pointer_v<decltype(Allow)>) {
+    if (!Allow(window)) return;
+  }
+  FlipOption(window, id);
+  Apply(window);
+}
+
 void Post(HWND window, int message) {
   PostMessageA(window, message, 0, 0);
 }
@@ -85,7 +97,7 @@ constexpr Command kCommands[] = {
     {ID_EUC_MODE, ToggleDocumentMode, ID_EUC_MODE},
     {ID_LF_MODE, ToggleDocumentMode, ID_LF_MODE},
     {ID_SAVE_POSITION, Call<SavePositionCommand>},
-    {ID_WORD_WRAP, Call<ToggleWordWrap>},
+    {ID_WORD_WRAP, FlipThen<ToggleWordWrap, CanToggleWordWrap>, ID_WORD_WRAP},
     {ID_DEFAULT_EUC, Call<FlipOption>, ID_DEFAULT_EUC},
     {ID_DEFAULT_LF, Call<FlipOption>, ID_DEFAULT_LF},
     {ID_AUTO_INDENT, Call<FlipOption>, ID_AUTO_INDENT},
@@ -98,11 +110,11 @@ constexpr Command kCommands[] = {
     {ID_REPLACE_NEXT, Call<ReplaceNext>, 0},
     {ID_REPLACE_PREVIOUS, Call<ReplacePrevious>, 0},
     {ID_IME_ON_STARTUP, Call<FlipOption>, ID_IME_ON_STARTUP},
-    {ID_USE_HISTORY, Call<ToggleHistory>},
+    {ID_USE_HISTORY, FlipThen<ToggleHistory>, ID_USE_HISTORY},
     {ID_SELECT_ALL, Call<SelectAllText>},
     {ID_RELAY_NOW, Call<RelayNowCommand>},
     {ID_REFRESH, Call<RefreshCommand>},
-    {ID_STATUS_BAR, Call<ToggleStatusBar>},
+    {ID_STATUS_BAR, FlipThen<ToggleStatusBar, CanToggleStatusBar>, ID_STATUS_BAR},
 };
 
 }  // namespace

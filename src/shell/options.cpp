@@ -22,9 +22,9 @@ struct Option {
   const SettingKey* writtenAs = nullptr;  // when written under another spelling
 };
 
-// In the order they are read. The commands that do more than the flip call
-// FlipOption themselves: word wrap, the status bar, history and the two
-// placement options.
+// In the order they are read. Word wrap, the status bar and history have
+// their subsystem act after the flip (commands.cpp); the two placement
+// commands call FlipOption themselves.
 constexpr Option kOptions[] = {
     {ID_DEFAULT_EUC, &Document.defaultEuc, &kDefaultEuc},
     {ID_DEFAULT_LF, &Document.defaultLf, &kDefaultLf},

@@ -6,7 +6,6 @@
 #include "base/menu_marks.h"
 #include "base/system_calls.h"
 #include "resource.h"
-#include "shell/options.h"
 #include "text/text.h"
 #include "view/edit_view.h"
 
@@ -65,13 +64,14 @@ void ResizeStatusBar(int x, int y, int width, int height) {
   SetParts(width);
 }
 
+int CanToggleStatusBar(HWND mainWindow) {
+  if (MakeStatusWindow()) return 1;
+  ShowMessage(mainWindow, MissingLibraryText(), MB_ICONWARNING);
+  return 0;
+}
+
 void ToggleStatusBar(HWND mainWindow) {
-  if (!MakeStatusWindow()) {
-    ShowMessage(mainWindow, MissingLibraryText(), MB_ICONWARNING);
-    return;
-  }
-  int visible = FlipOption(mainWindow, ID_STATUS_BAR);
-  ShowWindow(StatusBar.statusWindow, visible ? SW_SHOW : SW_HIDE);
+  ShowWindow(StatusBar.statusWindow, StatusBar.visible ? SW_SHOW : SW_HIDE);
   // The view and the bar are laid out again once the posted size arrives.
   RECT client;
   GetClientRect(mainWindow, &client);

@@ -4,7 +4,6 @@
 #include "base/menu_marks.h"
 #include "document/document_state.h"
 #include "resource.h"
-#include "shell/options.h"
 #include "statusbar/status_bar.h"
 #include "text/char_offsets.h"
 #include "text/text.h"
@@ -85,13 +84,17 @@ LRESULT CALLBACK EditSubclassProc(HWND window, UINT message, WPARAM wParam, LPAR
   return CallWindowProcA(EditView.baseWndProc, window, message, wParam, lParam);
 }
 
+int CanToggleWordWrap(HWND mainWindow) {
+  if (GetWindowTextLengthA(EditView.view) <= BufferCapacity) return 1;
+  ShowMessage(mainWindow, kTooLargeToRewrap, MB_ICONWARNING);
+  return 0;
+}
+
 void ToggleWordWrap(HWND mainWindow) {
+  // CanToggleWordWrap refuses a longer text; the bound keeps the copy inside
+  // the buffer whoever calls.
   int length = GetWindowTextLengthA(EditView.view);
-  if (length > BufferCapacity) {
-    ShowMessage(mainWindow, kTooLargeToRewrap, MB_ICONWARNING);
-    return;
-  }
-  FlipOption(mainWindow, ID_WORD_WRAP);
+  if (length > BufferCapacity) length = BufferCapacity;
   GreyCommand(mainWindow, ID_AUTO_INDENT, EditView.wordWrap);
 
   DWORD start = 0;
