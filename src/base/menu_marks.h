@@ -14,4 +14,6 @@ inline void GreyCommand(HWND mainWindow, int id, int grey) {
 }
 
 // Posts the internal refresh command to the main window.
-inline void PostRefresh(HWND mainWindow) { PostMessageA(mainWindow, WM_COMMAND, ID_REFRESH, 0); }
+inline void PostRefresh(HWND mainWindow) {
+  PostMessageA(mainWindow, WM_COMMAND, ID_REFRESH, 0);
+}

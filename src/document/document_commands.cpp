@@ -5,11 +5,11 @@
 #include "base/system_calls.h"
 #include "document/document_file.h"
 #include "document/document_state.h"
-#include "document/document_title.h"
 #include "document/file_dialog.h"
 #include "document/file_form.h"
 #include "document/keep_check.h"
 #include "document/path_helpers.h"
+#include "document/title_text.h"
 #include "recent/recent_files.h"
 #include "relay/relay.h"
 #include "resource.h"
@@ -51,6 +51,14 @@ constexpr const char* kUnkeptWarning =
 constexpr const char* kSaveAltersFile =
     "このファイルには Hakuzo がそのまま保持できないバイトがあります。\n"
     "上書き保存すると、編集していない部分も変わります。\n\n上書き保存しますか？";
+
+// "<file name> - Hakuzo" in the title bar, the full path in the status bar.
+void UpdateTitle(HWND mainWindow) {
+  char title[kTitleCapacity];
+  FormatDocumentTitle(title, FileNamePart(Document.path));
+  SetWindowTextA(mainWindow, title);
+  ShowDocumentPath(Document.path);
+}
 
 constexpr int kReopenItems[] = {ID_REOPEN_SJIS, ID_REOPEN_EUC, ID_REOPEN_UTF8, ID_REOPEN_UTF16LE,
                                 ID_REOPEN_UTF16BE};
@@ -141,6 +149,12 @@ void ShowDocumentForm(HWND mainWindow) {
   MarkCommand(mainWindow, ID_LF_MODE, Document.form.lfMode);
   MarkCommand(mainWindow, ID_EUC_MODE, Document.form.encoding == TextEncoding::Euc);
   ShowModeIndicators(FileFormName(Document.form), Document.form.lfMode);
+}
+
+void MarkTitleModified(HWND mainWindow) {
+  char title[kTitleReadCapacity];
+  GetWindowTextA(mainWindow, title, sizeof title);
+  if (AppendModifiedMark(title, sizeof title)) SetWindowTextA(mainWindow, title);
 }
 
 int ConfirmDiscard(HWND mainWindow) {

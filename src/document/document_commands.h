@@ -1,5 +1,5 @@
 // The user's side of the one document: New, Open, Save, Save As, the
-// unsaved-changes prompt, dropped files and the recent entries.
+// unsaved-changes prompt, dropped files, the recent entries and the title.
 #pragma once
 
 #include <windows.h>
@@ -22,3 +22,5 @@ int SaveCommand(HWND mainWindow);
 int SaveAsCommand(HWND mainWindow);
 void OpenDroppedFile(HWND mainWindow, HDROP drop);
 void OpenRecentItem(HWND mainWindow, int id);
+// Appends " *" to the title once, at the first change.
+void MarkTitleModified(HWND mainWindow);

@@ -4,7 +4,6 @@
 #include "document/document_state.h"
 #include "recent/recent_entry.h"
 #include "resource.h"
-#include "settings/flip_option.h"
 #include "settings/settings_store.h"
 #include "text/text.h"
 
@@ -131,7 +130,7 @@ void SaveRecentFiles(HWND mainWindow) {
 }
 
 void ToggleHistory(HWND mainWindow) {
-  if (!FlipOption(mainWindow, &Shell.useHistory, ID_USE_HISTORY, kUseHistory)) {
+  if (!Shell.useHistory) {
     HMENU menu = FileMenu(mainWindow);
     // The separator that the first added entry brought stays where it is.
     for (int i = 0; i < Shell.recentCount; ++i)

@@ -19,8 +19,8 @@ void LoadRecentFiles(HWND mainWindow);
 void AddRecentFile(HWND mainWindow);
 // Writes the entries as "Recent File0" (the top) to "Recent File<count - 1>".
 void SaveRecentFiles(HWND mainWindow);
-// Command 40044: switches the history on or off; off removes every entry and
-// the [Recent] section.
+// After the option flipped useHistory: off removes every entry and the
+// [Recent] section; either way the list starts empty.
 void ToggleHistory(HWND mainWindow);
 // Copies the path of the entry with command id 40200..40209 into path.
 // Returns 1 when the entry is in the list and its path fits capacity, else 0.

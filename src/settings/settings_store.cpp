@@ -6,6 +6,10 @@
 
 SettingsStore Settings;
 
+static_assert(kShiftJisCharSet == SHIFTJIS_CHARSET && kNormalWeight == FW_NORMAL &&
+                  kShowNormal == SW_SHOWNORMAL,
+              "the defaults' names say what Windows calls them");
+
 char* SettingsPath(const char* suffix) {
   char module[MAX_PATH + 1];
   DWORD n = GetModuleFileNameA(nullptr, module, MAX_PATH);
@@ -27,10 +31,13 @@ void WriteSettingInt(const char* section, const char* key, int value, const char
   WritePrivateProfileStringA(section, key, text, path);
 }
 
-int ReadSettingInt(const SettingKey& key) { return ReadSettingInt(key, key.defaultValue); }
+int ReadSettingInt(const SettingKey& key) {
+  return ReadSettingInt(key, key.defaultValue);
+}
 
 int ReadSettingInt(const SettingKey& key, int defaultValue) {
-  return static_cast<int>(GetPrivateProfileIntA(key.section, key.name, defaultValue, Settings.path));
+  return static_cast<int>(
+      GetPrivateProfileIntA(key.section, key.name, defaultValue, Settings.path));
 }
 
 void WriteSetting(const SettingKey& key, int value) {

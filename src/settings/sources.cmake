@@ -1,4 +1,3 @@
 list(APPEND HAKUZO_PURE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/settings_path.cpp)
 list(APPEND HAKUZO_WIN_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/settings_store.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/flip_option.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/settings_store.cpp)

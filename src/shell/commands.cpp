@@ -1,16 +1,16 @@
 #include "shell/commands.h"
 
+#include <type_traits>
+
 #include "base/menu_marks.h"
-#include "base/shell_options.h"
 #include "document/document_commands.h"
 #include "document/document_state.h"
-#include "document/document_title.h"
 #include "document/file_form.h"
 #include "recent/recent_files.h"
 #include "relay/relay.h"
 #include "resource.h"
 #include "search/find_replace.h"
-#include "settings/flip_option.h"
+#include "shell/options.h"
 #include "shell/startup.h"
 #include "shell/window_placement.h"
 #include "statusbar/status_bar.h"
@@ -19,83 +19,47 @@
 
 namespace {
 
-// The document now differs from its file in encoding or line ends; the next
-// save writes the new form. Nothing goes to the settings file.
-void ToggleDocumentMode(HWND window, void (*switchForm)(FileForm& form)) {
-  switchForm(Document.form);
+// Calls F with what it takes of the main window and the row's argument; a
+// result is not wanted here.
+template <auto F>
+void Call(HWND window, int argument) {
+  if constexpr (std::is_invocable_v<decltype(F), HWND, int>) {
+    F(window, argument);
+  } else if constexpr (std::is_invocable_v<decltype(F), HWND>) {
+    F(window);
+  } else {
+    F();
+  }
+}
+
+// An option that its subsystem acts on: Allow, when given, may refuse the
+// change (and says why) before anything flips; Apply then acts on the new
+// value. Flipping stays here, so the subsystems need nothing of the shell.
+template <auto Apply, auto Allow = nullptr>
+void FlipThen(HWND window, int id) {
+  if constexpr (!std::is_null_pointer_v<decltype(Allow)>) {
+    if (!Allow(window)) return;
+  }
+  FlipOption(window, id);
+  Apply(window);
+}
+
+void Post(HWND window, int message) {
+  PostMessageA(window, message, 0, 0);
+}
+
+// The EUC (id 40017) or LF mode of the document: it now differs from its
+// file in encoding or line ends, and the next save writes the new form.
+// Nothing goes to the settings file.
+void ToggleDocumentMode(HWND window, int id) {
+  if (id == ID_EUC_MODE) {
+    SwitchEucForm(Document.form);
+  } else {
+    SwitchLfForm(Document.form);
+  }
   ShowDocumentForm(window);
   SetModified(1);
   MarkTitleModified(window);
-}
-
-void ExitCommand(HWND window) {
-  PostMessageA(window, WM_CLOSE, 0, 0);
-}
-void AboutCommand(HWND window) {
-  ShowAboutBox(window);
-}
-void SaveAsFileCommand(HWND window) {
-  SaveAsCommand(window);
-}
-void SaveFileCommand(HWND window) {
-  SaveCommand(window);
-}
-void OpenDefaultCommand(HWND window) {
-  OpenModeCommand(window, ID_OPEN_DEFAULT);
-}
-void OpenLastCommand(HWND window) {
-  OpenModeCommand(window, ID_OPEN_LAST);
-}
-void OpenMaximizedCommand(HWND window) {
-  OpenModeCommand(window, ID_OPEN_MAXIMIZED);
-}
-// The dialog is forced for Ctrl+F and Ctrl+R only; the other keys ask only
-// while a string they need is still empty.
-void FindCommand(HWND window) {
-  FindNext(window, 1);
-}
-void FindNextCommand(HWND window) {
-  FindNext(window, 0);
-}
-void FindPreviousCommand(HWND window) {
-  FindPrevious(window, 0);
-}
-void ReplaceCommand(HWND window) {
-  ReplaceNext(window, 1);
-}
-void ReplaceNextCommand(HWND window) {
-  ReplaceNext(window, 0);
-}
-void ReplacePreviousCommand(HWND window) {
-  ReplacePrevious(window, 0);
-}
-void RelaySettingsCommand(HWND window) {
-  ShowRelaySettings(window);
-}
-void EucModeCommand(HWND window) {
-  ToggleDocumentMode(window, SwitchEucForm);
-}
-void LfModeCommand(HWND window) {
-  ToggleDocumentMode(window, SwitchLfForm);
-}
-void WordWrapCommand(HWND window) {
-  ToggleWordWrap(window);
-}
-void DefaultEucCommand(HWND window) {
-  FlipOption(window, &Document.defaultEuc, ID_DEFAULT_EUC, kDefaultEuc);
-}
-void DefaultLfCommand(HWND window) {
-  FlipOption(window, &Document.defaultLf, ID_DEFAULT_LF, kDefaultLf);
-}
-void AutoIndentCommand(HWND window) {
-  ToggleAutoIndent(window);
-}
-// Takes effect at the next start.
-void ImeOnStartupCommand(HWND window) {
-  FlipOption(window, &Shell.imeOnStartup, ID_IME_ON_STARTUP, kImeOnStartupWritten);
-}
-void SelectAllCommand(HWND) {
-  SelectAllText();
 }
 
 // Hands the document to the external editor and ends without the shutdown:
@@ -104,23 +68,10 @@ void RelayNowCommand(HWND window) {
   if (!ConfirmDiscard(window)) return;
   if (HandOverDocument(window, Document.path)) PostQuitMessage(0);
 }
-void ReopenSjisCommand(HWND window) {
-  ReopenDocument(window, TextEncoding::Sjis);
-}
-void ReopenEucCommand(HWND window) {
-  ReopenDocument(window, TextEncoding::Euc);
-}
-void ReopenUtf8Command(HWND window) {
-  ReopenDocument(window, TextEncoding::Utf8);
-}
-void ReopenUtf16LeCommand(HWND window) {
-  ReopenDocument(window, TextEncoding::Utf16Le);
-}
-void ReopenUtf16BeCommand(HWND window) {
-  ReopenDocument(window, TextEncoding::Utf16Be);
-}
-void StatusBarCommand(HWND window) {
-  ToggleStatusBar(window);
+
+// Reads the file again in the encoding the row names.
+void ReopenAs(HWND window, int encoding) {
+  ReopenDocument(window, static_cast<TextEncoding>(encoding));
 }
 
 // Every notification of the edit view arrives here too (its child id is
@@ -132,48 +83,51 @@ void RefreshCommand(HWND window) {
 
 struct Command {
   int id;
-  void (*run)(HWND window);
+  void (*run)(HWND window, int argument);
+  int argument = 0;
 };
 
 constexpr Command kCommands[] = {
-    {ID_FILE_EXIT, ExitCommand},
-    {ID_HELP_ABOUT, AboutCommand},
-    {ID_FILE_OPEN, OpenCommand},
-    {ID_FILE_SAVEAS, SaveAsFileCommand},
-    {ID_FILE_SAVE, SaveFileCommand},
-    {ID_FILE_NEW, NewDocument},
-    {ID_FONT, FontCommand},
-    {ID_SAVE_SIZE, SaveSizeCommand},
-    {ID_OPEN_DEFAULT, OpenDefaultCommand},
-    {ID_OPEN_LAST, OpenLastCommand},
-    {ID_OPEN_MAXIMIZED, OpenMaximizedCommand},
-    {ID_TEXT_COLOR, TextColorCommand},  // repaints the view itself
-    {ID_BACK_COLOR, BackColorCommand},  // repaints the view itself
-    {ID_RELAY_SETTINGS, RelaySettingsCommand},
-    {ID_EUC_MODE, EucModeCommand},
-    {ID_LF_MODE, LfModeCommand},
-    {ID_SAVE_POSITION, SavePositionCommand},
-    {ID_WORD_WRAP, WordWrapCommand},
-    {ID_DEFAULT_EUC, DefaultEucCommand},
-    {ID_DEFAULT_LF, DefaultLfCommand},
-    {ID_AUTO_INDENT, AutoIndentCommand},
-    {ID_FIND, FindCommand},
-    {ID_FIND_NEXT, FindNextCommand},
-    {ID_FIND_PREVIOUS, FindPreviousCommand},
-    {ID_REPLACE, ReplaceCommand},
-    {ID_REPLACE_NEXT, ReplaceNextCommand},
-    {ID_REPLACE_PREVIOUS, ReplacePreviousCommand},
-    {ID_IME_ON_STARTUP, ImeOnStartupCommand},
-    {ID_USE_HISTORY, ToggleHistory},
-    {ID_SELECT_ALL, SelectAllCommand},
-    {ID_RELAY_NOW, RelayNowCommand},
-    {ID_REFRESH, RefreshCommand},
-    {ID_STATUS_BAR, StatusBarCommand},
-    {ID_REOPEN_SJIS, ReopenSjisCommand},
-    {ID_REOPEN_EUC, ReopenEucCommand},
-    {ID_REOPEN_UTF8, ReopenUtf8Command},
-    {ID_REOPEN_UTF16LE, ReopenUtf16LeCommand},
-    {ID_REOPEN_UTF16BE, ReopenUtf16BeCommand},
+    {ID_FILE_EXIT, Post, WM_CLOSE},
+    {ID_HELP_ABOUT, Call<ShowAboutBox>},
+    {ID_FILE_OPEN, Call<OpenCommand>},
+    {ID_FILE_SAVEAS, Call<SaveAsCommand>},
+    {ID_FILE_SAVE, Call<SaveCommand>},
+    {ID_FILE_NEW, Call<NewDocument>},
+    {ID_FONT, Call<FontCommand>},
+    {ID_SAVE_SIZE, Call<SaveSizeCommand>},
+    {ID_OPEN_DEFAULT, Call<OpenModeCommand>, ID_OPEN_DEFAULT},
+    {ID_OPEN_LAST, Call<OpenModeCommand>, ID_OPEN_LAST},
+    {ID_OPEN_MAXIMIZED, Call<OpenModeCommand>, ID_OPEN_MAXIMIZED},
+    {ID_TEXT_COLOR, Call<TextColorCommand>},  // repaints the view itself
+    {ID_BACK_COLOR, Call<BackColorCommand>},  // repaints the view itself
+    {ID_RELAY_SETTINGS, Call<ShowRelaySettings>},
+    {ID_EUC_MODE, ToggleDocumentMode, ID_EUC_MODE},
+    {ID_LF_MODE, ToggleDocumentMode, ID_LF_MODE},
+    {ID_SAVE_POSITION, Call<SavePositionCommand>},
+    {ID_WORD_WRAP, FlipThen<ToggleWordWrap, CanToggleWordWrap>, ID_WORD_WRAP},
+    {ID_DEFAULT_EUC, Call<FlipOption>, ID_DEFAULT_EUC},
+    {ID_DEFAULT_LF, Call<FlipOption>, ID_DEFAULT_LF},
+    {ID_AUTO_INDENT, Call<FlipOption>, ID_AUTO_INDENT},
+    // The dialog is forced for Ctrl+F and Ctrl+R only; the other keys ask
+    // only while a string they need is still empty.
+    {ID_FIND, Call<FindNext>, 1},
+    {ID_FIND_NEXT, Call<FindNext>, 0},
+    {ID_FIND_PREVIOUS, Call<FindPrevious>, 0},
+    {ID_REPLACE, Call<ReplaceNext>, 1},
+    {ID_REPLACE_NEXT, Call<ReplaceNext>, 0},
+    {ID_REPLACE_PREVIOUS, Call<ReplacePrevious>, 0},
+    {ID_IME_ON_STARTUP, Call<FlipOption>, ID_IME_ON_STARTUP},
+    {ID_USE_HISTORY, FlipThen<ToggleHistory>, ID_USE_HISTORY},
+    {ID_SELECT_ALL, Call<SelectAllText>},
+    {ID_RELAY_NOW, Call<RelayNowCommand>},
+    {ID_REFRESH, Call<RefreshCommand>},
+    {ID_STATUS_BAR, FlipThen<ToggleStatusBar, CanToggleStatusBar>, ID_STATUS_BAR},
+    {ID_REOPEN_SJIS, ReopenAs, static_cast<int>(TextEncoding::Sjis)},
+    {ID_REOPEN_EUC, ReopenAs, static_cast<int>(TextEncoding::Euc)},
+    {ID_REOPEN_UTF8, ReopenAs, static_cast<int>(TextEncoding::Utf8)},
+    {ID_REOPEN_UTF16LE, ReopenAs, static_cast<int>(TextEncoding::Utf16Le)},
+    {ID_REOPEN_UTF16BE, ReopenAs, static_cast<int>(TextEncoding::Utf16Be)},
 };
 
 }  // namespace
@@ -185,7 +139,7 @@ void RunCommand(HWND mainWindow, int id) {
   }
   for (const Command& command : kCommands) {
     if (command.id == id) {
-      command.run(mainWindow);
+      command.run(mainWindow, command.argument);
       return;
     }
   }

@@ -1,4 +1,5 @@
-// The command table: one function per menu and accelerator id.
+// The command table: for every menu and accelerator id, the function that
+// serves it and the argument it takes.
 #pragma once
 
 #include <windows.h>

@@ -1,55 +1,18 @@
 #include "shell/main_window.h"
 
-#include <imm.h>
 #include <shellapi.h>
 
-#include "base/menu_marks.h"
 #include "base/shell_options.h"
-#include "base/system_calls.h"
 #include "document/document_commands.h"
 #include "document/document_state.h"
 #include "recent/recent_files.h"
 #include "relay/relay.h"
-#include "resource.h"
-#include "settings/settings_store.h"
 #include "shell/commands.h"
+#include "shell/options.h"
 #include "shell/window_placement.h"
 #include "statusbar/status_bar.h"
 #include "view/edit_view.h"
 #include "view/view_appearance.h"
-
-void LoadShellOptions(HWND mainWindow) {
-  Document.defaultEuc = ReadSettingInt(kDefaultEuc);
-  Document.defaultLf = ReadSettingInt(kDefaultLf);
-  Shell.openMode = ReadSettingInt(kOpenMode);
-  // Any other stored number would check an unrelated menu item and none of
-  // the three; start-up treats it as the default mode, so the mark says so.
-  if (Shell.openMode != ID_OPEN_LAST && Shell.openMode != ID_OPEN_MAXIMIZED)
-    Shell.openMode = ID_OPEN_DEFAULT;
-  Shell.savePosition = ReadSettingInt(kSavePosition);
-  if (Shell.savePosition) RestoreWindowPosition(mainWindow);
-  Shell.saveSize = ReadSettingInt(kSaveSize);
-  if (Shell.saveSize) RestoreWindowSize(mainWindow);
-  Shell.imeOnStartup = ReadSettingInt(kImeOnStartup);
-  // Without an input method there is nothing to open; the option stays.
-  ImeCalls* ime = Shell.imeOnStartup ? ImeLibrary() : nullptr;
-  if (ime) {
-    HIMC context = ime->immGetContext(mainWindow);
-    ime->immSetOpenStatus(context, TRUE);
-    ime->immReleaseContext(mainWindow, context);
-  }
-  Shell.useHistory = ReadSettingInt(kUseHistory);
-  Shell.recentCount = 0;
-  if (Shell.useHistory) LoadRecentFiles(mainWindow);
-
-  MarkCommand(mainWindow, ID_DEFAULT_EUC, Document.defaultEuc);
-  MarkCommand(mainWindow, ID_DEFAULT_LF, Document.defaultLf);
-  MarkCommand(mainWindow, ID_IME_ON_STARTUP, Shell.imeOnStartup);
-  MarkCommand(mainWindow, ID_SAVE_POSITION, Shell.savePosition);
-  MarkCommand(mainWindow, ID_SAVE_SIZE, Shell.saveSize);
-  MarkCommand(mainWindow, Shell.openMode, 1);
-  MarkCommand(mainWindow, ID_USE_HISTORY, Shell.useHistory);
-}
 
 namespace {
 

@@ -19,5 +19,6 @@ extern "C" __attribute__((force_align_arg_pointer)) void ProcessEntry() {
   startup.dwFlags = 0;
   GetStartupInfoA(&startup);
   int showMode = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWDEFAULT;
-  ExitProcess(static_cast<UINT>(WinMain(GetModuleHandleA(nullptr), nullptr, argumentCopy, showMode)));
+  ExitProcess(
+      static_cast<UINT>(WinMain(GetModuleHandleA(nullptr), nullptr, argumentCopy, showMode)));
 }

@@ -6,8 +6,8 @@
 #include "base/shell_options.h"
 #include "base/system_calls.h"
 #include "resource.h"
-#include "settings/flip_option.h"
 #include "settings/settings_store.h"
+#include "shell/options.h"
 #include "shell/placement_math.h"
 
 namespace {
@@ -102,13 +102,13 @@ void SaveWindowPlacement(HWND mainWindow) {
 
 void SavePositionCommand(HWND mainWindow) {
   // Switching off leaves the old position in the file, unread while off.
-  if (FlipOption(mainWindow, &Shell.savePosition, ID_SAVE_POSITION, kSavePosition)) {
+  if (FlipOption(mainWindow, ID_SAVE_POSITION)) {
     WritePosition(NormalRect(mainWindow));
   }
 }
 
 void SaveSizeCommand(HWND mainWindow) {
-  if (FlipOption(mainWindow, &Shell.saveSize, ID_SAVE_SIZE, kSaveSize)) {
+  if (FlipOption(mainWindow, ID_SAVE_SIZE)) {
     WriteSize(NormalRect(mainWindow));
   }
 }

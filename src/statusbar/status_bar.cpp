@@ -6,8 +6,6 @@
 #include "base/menu_marks.h"
 #include "base/system_calls.h"
 #include "resource.h"
-#include "settings/flip_option.h"
-#include "settings/settings_store.h"
 #include "text/text.h"
 #include "view/edit_view.h"
 
@@ -32,12 +30,13 @@ void SetPartText(int part, const char* text) {
 
 void CreateStatusBar(HWND mainWindow) {
   StatusBar.owner = mainWindow;
-  StatusBar.visible = ReadSettingInt(kStatusBar);
   // A hidden bar is made when first shown: loading comctl32 costs a tenth
   // of the start-up and 3 MB, and the bar is off by default. Without
   // comctl32 the bar stays off.
-  if (StatusBar.visible && !MakeStatusWindow()) StatusBar.visible = 0;
-  MarkCommand(mainWindow, ID_STATUS_BAR, StatusBar.visible);
+  if (StatusBar.visible && !MakeStatusWindow()) {
+    StatusBar.visible = 0;
+    MarkCommand(mainWindow, ID_STATUS_BAR, 0);
+  }
 }
 
 int MakeStatusWindow() {
@@ -65,13 +64,14 @@ void ResizeStatusBar(int x, int y, int width, int height) {
   SetParts(width);
 }
 
+int CanToggleStatusBar(HWND mainWindow) {
+  if (MakeStatusWindow()) return 1;
+  ShowMessage(mainWindow, MissingLibraryText(), MB_ICONWARNING);
+  return 0;
+}
+
 void ToggleStatusBar(HWND mainWindow) {
-  if (!MakeStatusWindow()) {
-    ShowMessage(mainWindow, MissingLibraryText(), MB_ICONWARNING);
-    return;
-  }
-  int visible = FlipOption(mainWindow, &StatusBar.visible, ID_STATUS_BAR, kStatusBar);
-  ShowWindow(StatusBar.statusWindow, visible ? SW_SHOW : SW_HIDE);
+  ShowWindow(StatusBar.statusWindow, StatusBar.visible ? SW_SHOW : SW_HIDE);
   // The view and the bar are laid out again once the posted size arrives.
   RECT client;
   GetClientRect(mainWindow, &client);

@@ -25,6 +25,11 @@ void CreateStatusBar(HWND mainWindow);
 // show; 0 when comctl32 cannot be had.
 int MakeStatusWindow();
 void ResizeStatusBar(int x, int y, int width, int height);
+// Makes the bar's window if it is not made yet; without comctl32 warns and
+// returns 0.
+int CanToggleStatusBar(HWND mainWindow);
+// After the option flipped visible: shows or hides the bar and has the view
+// and the bar laid out again.
 void ToggleStatusBar(HWND mainWindow);
 void DestroyStatusBar();
 int StatusBarHeight();

@@ -4,8 +4,6 @@
 #include "base/menu_marks.h"
 #include "document/document_state.h"
 #include "resource.h"
-#include "settings/flip_option.h"
-#include "settings/settings_store.h"
 #include "statusbar/status_bar.h"
 #include "text/char_offsets.h"
 #include "text/text.h"
@@ -56,12 +54,8 @@ void CentreCaretLine() {
 }  // namespace
 
 void SetUpEditView(HWND mainWindow) {
-  EditView.wordWrap = ReadSettingInt(kTermRight);
-  EditView.autoIndent = ReadSettingInt(kAutoIndent);
-  MarkCommand(mainWindow, ID_WORD_WRAP, EditView.wordWrap);
   // Auto-indent works only without wrapping; its mark stays while greyed.
   GreyCommand(mainWindow, ID_AUTO_INDENT, EditView.wordWrap);
-  MarkCommand(mainWindow, ID_AUTO_INDENT, EditView.autoIndent);
   LoadViewColors();
   CreateEditControl(mainWindow);
   SendMessageA(EditView.view, WM_SETFONT, reinterpret_cast<WPARAM>(LoadEditFont()), TRUE);
@@ -90,13 +84,17 @@ LRESULT CALLBACK EditSubclassProc(HWND window, UINT message, WPARAM wParam, LPAR
   return CallWindowProcA(EditView.baseWndProc, window, message, wParam, lParam);
 }
 
+int CanToggleWordWrap(HWND mainWindow) {
+  if (GetWindowTextLengthA(EditView.view) <= BufferCapacity) return 1;
+  ShowMessage(mainWindow, kTooLargeToRewrap, MB_ICONWARNING);
+  return 0;
+}
+
 void ToggleWordWrap(HWND mainWindow) {
+  // CanToggleWordWrap refuses a longer text; the bound keeps the copy inside
+  // the buffer whoever calls.
   int length = GetWindowTextLengthA(EditView.view);
-  if (length > BufferCapacity) {
-    ShowMessage(mainWindow, kTooLargeToRewrap, MB_ICONWARNING);
-    return;
-  }
-  FlipOption(mainWindow, &EditView.wordWrap, ID_WORD_WRAP, kTermRight);
+  if (length > BufferCapacity) length = BufferCapacity;
   GreyCommand(mainWindow, ID_AUTO_INDENT, EditView.wordWrap);
 
   DWORD start = 0;
@@ -117,10 +115,6 @@ void ToggleWordWrap(HWND mainWindow) {
   SendMessageA(EditView.view, EM_SETSEL, start, start);
   CentreCaretLine();
   SetFocus(EditView.view);
-}
-
-void ToggleAutoIndent(HWND mainWindow) {
-  FlipOption(mainWindow, &EditView.autoIndent, ID_AUTO_INDENT, kAutoIndent);
 }
 
 void SelectAllText() {

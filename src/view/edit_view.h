@@ -24,8 +24,12 @@ constexpr DWORD kEditStyleNoWrap = kEditStyleWrap | WS_HSCROLL;
 void SetUpEditView(HWND mainWindow);
 void CreateEditControl(HWND mainWindow);
 LRESULT CALLBACK EditSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Warns and returns 0 when the text is too large to be carried across to a
+// new control; 1 otherwise.
+int CanToggleWordWrap(HWND mainWindow);
+// After the option flipped wordWrap: the control is made again in the new
+// mode, with its text, caret and font.
 void ToggleWordWrap(HWND mainWindow);
-void ToggleAutoIndent(HWND mainWindow);
 void SelectAllText();
 void DestroyEditView();
 void ResizeEditView(int x, int y, int width, int height);

@@ -326,7 +326,7 @@ TEST_F(Hostile, PathsAtTheEdgeOfThePathFieldAreOpenedWholeOrRefused) {
 // open-mode mark, and closes.
 TEST_F(Hostile, BrokenSettingsValuesStillStartAndClose) {
   const SettingKey* keys[] = {
-      &kTermRight,   &kAutoIndent, &kDefaultEuc,  &kDefaultLf,    &kImeOnStartup, &kUseHistory,
+      &kWordWrap,    &kAutoIndent, &kDefaultEuc,  &kDefaultLf,    &kImeOnStartup, &kUseHistory,
       &kStatusBar,   &kTextColor,  &kBackColor,   &kFontHeight,   &kFontWidth,    &kFontWeight,
       &kFontCharSet, &kFontItalic, &kOpenMode,    &kLastOpenMode, &kSavePosition, &kSaveSize,
       &kWindowLeft,  &kWindowTop,  &kWindowWidth, &kWindowHeight, &kRelayProcess, &kNoInquire};

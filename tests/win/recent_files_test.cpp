@@ -167,7 +167,7 @@ TEST_F(RecentFiles, LoadedEntriesStopAtAGapAndSaveLeavesHigherKeys) {
 }
 
 TEST_F(RecentFiles, SwitchingOffClearsTheListAndOnAgainAddsASecondSeparator) {
-  ToggleHistory(window);
+  Command(window, ID_USE_HISTORY);
   EXPECT_EQ(Shell.useHistory, 1);
   EXPECT_TRUE(IsChecked(window, ID_USE_HISTORY));
   EXPECT_EQ(IniValue("Set", "Use History"), "1");
@@ -176,7 +176,7 @@ TEST_F(RecentFiles, SwitchingOffClearsTheListAndOnAgainAddsASecondSeparator) {
   SaveRecentFiles(window);
   ASSERT_TRUE(IniHasKey("Recent", "Recent File1"));
 
-  ToggleHistory(window);
+  Command(window, ID_USE_HISTORY);
   EXPECT_EQ(Shell.useHistory, 0);
   EXPECT_EQ(Shell.recentCount, 0);
   EXPECT_FALSE(IsChecked(window, ID_USE_HISTORY));
@@ -186,7 +186,7 @@ TEST_F(RecentFiles, SwitchingOffClearsTheListAndOnAgainAddsASecondSeparator) {
   EXPECT_FALSE(IniHasKey("Recent", "Recent File1"));
   EXPECT_EQ(ReadBytes(IniPathForTests()).find("[Recent]"), std::string::npos);
 
-  ToggleHistory(window);
+  Command(window, ID_USE_HISTORY);
   Add(window, DocPath(3));
   EXPECT_EQ(Texts(FileItems(window)), Menu({"&0 " + DocPath(3), "-", "-"}));
   EXPECT_EQ(FileItems(window)[kHead.size()].id, 40200u);
@@ -211,8 +211,8 @@ TEST_F(RecentFiles, OverLongPathsAreNeverListedOrCut) {
 
   // A broken or hand-edited file: an over-long value ends the loading like a
   // missing key, and the exit leaves it and every key after it untouched.
-  ToggleHistory(window);
-  ToggleHistory(window);
+  Command(window, ID_USE_HISTORY);
+  Command(window, ID_USE_HISTORY);
   const std::string broken(1000, 'x');
   WriteIni("Recent", "Recent File0", fits.c_str());
   WriteIni("Recent", "Recent File1", broken.c_str());
@@ -228,8 +228,8 @@ TEST_F(RecentFiles, OverLongPathsAreNeverListedOrCut) {
   EXPECT_EQ(IniValue("Recent", "Recent File2"), "Z:\\b.txt");
 
   // Just one byte over the limit is as unusable as a thousand.
-  ToggleHistory(window);
-  ToggleHistory(window);
+  Command(window, ID_USE_HISTORY);
+  Command(window, ID_USE_HISTORY);
   WriteIni("Recent", "Recent File0", tooLong.c_str());
   WriteIni("Recent", "Recent File1", "Z:\\b.txt");
   LoadRecentFiles(window);

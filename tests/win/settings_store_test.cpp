@@ -39,7 +39,7 @@ TEST_F(SettingsFile, EveryKeyHasItsDefaultWithoutAFile) {
     int value;
   };
   const Expected ints[] = {
-      {kTermRight, 1},        {kAutoIndent, 0},   {kDefaultEuc, 0},   {kDefaultLf, 0},
+      {kWordWrap, 1},         {kAutoIndent, 0},   {kDefaultEuc, 0},   {kDefaultLf, 0},
       {kImeOnStartup, 0},     {kUseHistory, 0},   {kStatusBar, 0},    {kTextColor, 0},
       {kBackColor, 16777215}, {kFontHeight, -19}, {kFontWidth, 0},    {kFontWeight, 400},
       {kFontCharSet, 128},    {kFontItalic, 0},   {kOpenMode, 40011}, {kSavePosition, 0},
@@ -117,11 +117,11 @@ TEST_F(SettingsFile, FolderAsPathGivesDefaultsAndKeepsNothing) {
   std::string folder = TestFolder();
   // What start-up leaves when the path would be too long: the bare folder.
   lstrcpyA(Settings.path, folder.c_str());
-  WriteSetting(kTermRight, 0);
+  WriteSetting(kWordWrap, 0);
   WriteSetting(kFontHeight, 12);
   WriteSettingText(kFaceName.section, kFaceName.name, "Gothic");
   WriteSettingText(kRecentSection, "Recent File0", "C:\\a.txt");
-  EXPECT_EQ(ReadSettingInt(kTermRight), 1);
+  EXPECT_EQ(ReadSettingInt(kWordWrap), 1);
   EXPECT_EQ(ReadSettingInt(kFontHeight), -19);
   char text[32];
   EXPECT_EQ(ReadSettingText(kFaceName, text, sizeof text), 8);

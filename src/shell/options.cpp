@@ -1,0 +1,80 @@
+#include "shell/options.h"
+
+#include <imm.h>
+
+#include "base/menu_marks.h"
+#include "base/shell_options.h"
+#include "base/system_calls.h"
+#include "document/document_state.h"
+#include "recent/recent_files.h"
+#include "resource.h"
+#include "settings/settings_store.h"
+#include "shell/window_placement.h"
+#include "statusbar/status_bar.h"
+#include "view/edit_view.h"
+
+namespace {
+
+struct Option {
+  int id;  // the menu item that shows it
+  int* flag;
+  const SettingKey* key;
+  const SettingKey* writtenAs = nullptr;  // when written under another spelling
+};
+
+// In the order they are read. Word wrap, the status bar and history have
+// their subsystem act after the flip (commands.cpp); the two placement
+// commands call FlipOption themselves.
+constexpr Option kOptions[] = {
+    {ID_DEFAULT_EUC, &Document.defaultEuc, &kDefaultEuc},
+    {ID_DEFAULT_LF, &Document.defaultLf, &kDefaultLf},
+    {ID_SAVE_POSITION, &Shell.savePosition, &kSavePosition},
+    {ID_SAVE_SIZE, &Shell.saveSize, &kSaveSize},
+    // Takes effect at the next start.
+    {ID_IME_ON_STARTUP, &Shell.imeOnStartup, &kImeOnStartup, &kImeOnStartupWritten},
+    {ID_USE_HISTORY, &Shell.useHistory, &kUseHistory},
+    {ID_STATUS_BAR, &StatusBar.visible, &kStatusBar},
+    {ID_WORD_WRAP, &EditView.wordWrap, &kWordWrap},
+    {ID_AUTO_INDENT, &EditView.autoIndent, &kAutoIndent},
+};
+
+void OpenInputMethod(HWND mainWindow) {
+  // Without an input method there is nothing to open; the option stays.
+  ImeCalls* ime = ImeLibrary();
+  if (!ime) return;
+  HIMC context = ime->immGetContext(mainWindow);
+  ime->immSetOpenStatus(context, TRUE);
+  ime->immReleaseContext(mainWindow, context);
+}
+
+}  // namespace
+
+void LoadShellOptions(HWND mainWindow) {
+  for (const Option& option : kOptions) {
+    *option.flag = ReadSettingInt(*option.key);
+    MarkCommand(mainWindow, option.id, *option.flag);
+  }
+  // Any other stored number would check an unrelated menu item and none of
+  // the three; start-up treats it as the default mode, so the mark says so.
+  Shell.openMode = ReadSettingInt(kOpenMode);
+  if (Shell.openMode != ID_OPEN_LAST && Shell.openMode != ID_OPEN_MAXIMIZED)
+    Shell.openMode = ID_OPEN_DEFAULT;
+  MarkCommand(mainWindow, Shell.openMode, 1);
+
+  if (Shell.savePosition) RestoreWindowPosition(mainWindow);
+  if (Shell.saveSize) RestoreWindowSize(mainWindow);
+  if (Shell.imeOnStartup) OpenInputMethod(mainWindow);
+  Shell.recentCount = 0;
+  if (Shell.useHistory) LoadRecentFiles(mainWindow);
+}
+
+int FlipOption(HWND mainWindow, int id) {
+  for (const Option& option : kOptions) {
+    if (option.id != id) continue;
+    *option.flag = *option.flag ? 0 : 1;
+    MarkCommand(mainWindow, id, *option.flag);
+    WriteSetting(option.writtenAs ? *option.writtenAs : *option.key, *option.flag);
+    return *option.flag;
+  }
+  return 0;
+}
