@@ -18,7 +18,7 @@ ControlCalls controlCalls;
 bool controlsTried;
 ImeCalls imeCalls;
 bool imeTried;
-const char* missingLibrary = "";
+const char* missingLibrary;  // set by the load that failed
 
 // The casts from FARPROC are the one way GetProcAddress answers.
 template <typename Call>

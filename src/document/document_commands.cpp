@@ -105,8 +105,8 @@ int CheckSaveKeepsFile(UnkeptKind* kind) {
       count < 0 || !encoded ||
       !SaveKeepsFile(Document.TextBuffer, Document.formLength, Document.ScratchBuffer, length);
   if (Document.saveAltersFile) {
-    *kind = UnkeptKindOf(Document.ScratchBuffer, length, Document.form.encoding,
-                         Document.decodeLoss);
+    *kind =
+        UnkeptKindOf(Document.ScratchBuffer, length, Document.form.encoding, Document.decodeLoss);
   }
   return Document.saveAltersFile;
 }

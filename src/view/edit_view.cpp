@@ -15,7 +15,7 @@ EditViewState EditView;
 namespace {
 
 // One tab stop of 16 dialog units, repeated along the line.
-int tabStops[1] = {16};
+const int kTabStops[1] = {16};
 
 // The toggle carries the text across in a buffer of the document buffers'
 // size; a longer text would lose its end there, so the toggle is refused.
@@ -70,7 +70,7 @@ void CreateEditControl(HWND mainWindow) {
       WS_EX_CLIENTEDGE, "EDIT", nullptr, StyleFor(EditView.wordWrap), 0, 0,
       client.right - client.left, client.bottom - client.top - BarHeight(), mainWindow,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_REFRESH)), AppInstance(), nullptr);
-  SendMessageA(EditView.view, EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(tabStops));
+  SendMessageA(EditView.view, EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(kTabStops));
   // The control's own largest limit; the document buffers are not its bound.
   SendMessageA(EditView.view, EM_LIMITTEXT, 0, 0);
 }

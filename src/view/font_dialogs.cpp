@@ -6,9 +6,7 @@
 #include "view/edit_view.h"
 #include "view/view_appearance.h"
 
-COLORREF customColors[16] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
-                             0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
-                             0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
+COLORREF customColors[16];
 
 namespace {
 // The view sits inside the main window's client area, which has no
@@ -53,6 +51,13 @@ COLORREF PickColor(HWND owner, COLORREF initial) {
   if (!dialogs) {
     ShowMessage(owner, MissingLibraryText(), MB_ICONWARNING);
     return initial;
+  }
+  // White until the user defines one, filled at the first dialog: as
+  // initialised data the sixteen would cost the release exe a file section.
+  static bool customColorsSet;
+  if (!customColorsSet) {
+    for (COLORREF& colour : customColors) colour = 0xFFFFFF;
+    customColorsSet = true;
   }
   CHOOSECOLORA dialog = {};
   dialog.lStructSize = sizeof dialog;
