@@ -55,6 +55,21 @@ inline std::vector<bool> CharStartsReference(const std::string& text) {
   return starts;
 }
 
+// The half-width katakana (A1-DF standing alone) of a Shift_JIS text: EUC-JP
+// writes each with a single shift 8E before it.
+inline size_t HalfWidthKanaReference(const std::string& text) {
+  size_t count = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const unsigned char c = text[i];
+    if (IsLeadByte(c) && i + 1 < text.size()) {
+      ++i;
+    } else if (c >= 0xA1 && c <= 0xDF) {
+      ++count;
+    }
+  }
+  return count;
+}
+
 // The code points of a UTF-8 byte string, the textbook way: the lead's
 // leading ones give the length, the continuation bytes the bits; a sequence
 // that is cut, overlong, a surrogate or past U+10FFFF is ill-formed, and
