@@ -43,11 +43,33 @@ hakuzo_start_display || { echo "win_tests_i686: no display"; exit 1; }
 [ -f "$WINEPREFIX/.hakuzo-ready" ] || echo "win_tests_i686: making the prefix $WINEPREFIX (once)"
 hakuzo_make_prefix
 
+# Through qemu, 32-bit Wine cannot deliver the exception of
+# OutputDebugStringA, which GoogleTest calls for every skip and failure
+# message: the process dies there, so a failure still fails the run. The
+# full-disk test, which only tests/e2e/full_disk.sh gives its small file
+# system, would always skip here, so it is left out. Nor does the process
+# always end cleanly after the last test: when that is all, the report says
+# whether every test passed.
+# Beside the test folder: the tests look at what the exe's folder holds.
+report=$(dirname "$tests")/win_tests_i686.xml
+rm -f "$report"
+filter=()
+if hakuzo_wine32_emulated; then
+  filter=(--gtest_filter=-DocumentFullDisk.*)
+  for argument; do [[ $argument == --gtest_filter=* ]] && filter=(); done
+fi
+
 started=$(date +%s)
 # In a session of its own: a Wine process that fails early may signal its
 # whole process group, and that must not take this script with it.
-timeout -k 10 "$budget" setsid "$HAKUZO_WINE32" "$tests/win_tests.exe" "$@" </dev/null
+timeout -k 10 "$budget" setsid "$HAKUZO_WINE32" "$tests/win_tests.exe" "${filter[@]}" \
+  "--gtest_output=xml:$report" "$@" </dev/null
 rc=$?
 [ $rc -eq 124 ] && echo "win_tests_i686: FAILED: still running after $budget s"
+if [ $rc -ne 0 ] && [ $rc -ne 124 ] && hakuzo_wine32_emulated &&
+  grep -q '<testsuites tests="[1-9][0-9]*" failures="0" disabled="[0-9]*" errors="0"' "$report" 2>/dev/null; then
+  echo "win_tests_i686: every test passed; the process then ended with $rc under qemu, not counted"
+  rc=0
+fi
 echo "win_tests_i686: $(($(date +%s) - started)) s"
 exit $rc
