@@ -52,6 +52,8 @@ hakuzo_make_prefix
 # whether every test passed.
 # Beside the test folder: the tests look at what the exe's folder holds.
 report=$(dirname "$tests")/win_tests_i686.xml
+# By its Z: name: GoogleTest takes a path without a drive for a relative one.
+report_name="Z:$(printf '%s' "$report" | tr / '\\')"
 rm -f "$report"
 filter=()
 if hakuzo_wine32_emulated; then
@@ -63,7 +65,7 @@ started=$(date +%s)
 # In a session of its own: a Wine process that fails early may signal its
 # whole process group, and that must not take this script with it.
 timeout -k 10 "$budget" setsid "$HAKUZO_WINE32" "$tests/win_tests.exe" "${filter[@]}" \
-  "--gtest_output=xml:$report" "$@" </dev/null
+  "--gtest_output=xml:$report_name" "$@" </dev/null
 rc=$?
 [ $rc -eq 124 ] && echo "win_tests_i686: FAILED: still running after $budget s"
 if [ $rc -ne 0 ] && [ $rc -ne 124 ] && hakuzo_wine32_emulated &&
