@@ -9,7 +9,7 @@
 # The run keeps to its own deadline (HAKUZO_WIN32_TESTS_BUDGET seconds, below
 # ctest's timeout) so that it always ends its Wine processes itself: 240 s
 # where 32-bit programs run natively (the suite takes about 15 s; a modal box
-# nobody answers must not hold up tools/test for long), 1700 s through qemu.
+# nobody answers must not hold up tools/test for long), 560 s through qemu.
 set -uo pipefail
 
 exe=${1:?usage: win_tests_i686.sh <path to the i686 win_tests.exe> [gtest options]}
@@ -24,7 +24,8 @@ hakuzo_wine32_enter "${BASH_SOURCE[0]}" "$exe" "$@"
 hakuzo_wine32_or_skip "win_tests_i686"
 hakuzo_use_build_prefix "$(dirname "$tests")"
 budget=240 limit=60
-if hakuzo_wine32_emulated; then budget=1700 limit=600; fi
+# Through qemu the suite takes about two minutes; its longest test under one.
+if hakuzo_wine32_emulated; then budget=560 limit=150; fi
 budget=${HAKUZO_WIN32_TESTS_BUDGET:-$budget}
 # Each test's own limit (tests/win/main.cpp), far above its time when native.
 export HAKUZO_TEST_TIMEOUT=${HAKUZO_TEST_TIMEOUT:-$limit}
@@ -49,7 +50,9 @@ hakuzo_make_prefix
 # full-disk test, which only tests/e2e/full_disk.sh gives its small file
 # system, would always skip here, so it is left out. Nor does the process
 # always end cleanly after the last test: when that is all, the report says
-# whether every test passed.
+# whether every test passed. And Wine's file dialog, built up under
+# emulation, now and then never answers: the four tests that drive it run
+# in the x86_64 suite only.
 # Beside the test folder: the tests look at what the exe's folder holds.
 report=$(dirname "$tests")/win_tests_i686.xml
 # By its Z: name: GoogleTest takes a path without a drive for a relative one.
@@ -57,7 +60,7 @@ report_name="Z:$(printf '%s' "$report" | tr / '\\')"
 rm -f "$report"
 filter=()
 if hakuzo_wine32_emulated; then
-  filter=(--gtest_filter=-DocumentFullDisk.*)
+  filter=(--gtest_filter=-DocumentFullDisk.*:DocumentCommands.UntitledSaveAsThroughTheRealDialogs:DocumentCommands.YesWithACancelledSaveAsStopsEveryCommand:Hostile.OddFilesAreRefusedOrShownAndNeverChanged:Hostile.PathsAtTheEdgeOfThePathFieldAreOpenedWholeOrRefused)
   for argument; do [[ $argument == --gtest_filter=* ]] && filter=(); done
 fi
 
