@@ -130,21 +130,17 @@ void CheckUtf8(const std::string& bytes, int pieceExtra) {
   FUZZ_CHECK(units == expected);
   FUZZ_CHECK(flagged == (malformed ? 1 : 0));
   if (malformed) return;
-  std::vector<char> out(bytes.size());
-  FUZZ_CHECK(EncodeUnits(TextEncoding::Utf8, units.data(), static_cast<int>(units.size()),
-                         out.data(),
-                         static_cast<int>(out.size())) == static_cast<int>(bytes.size()));
-  FUZZ_CHECK(std::string(out.data(), out.size()) == bytes);
-  std::vector<char> wide(units.size() * 2);
-  FUZZ_CHECK(EncodeUnits(TextEncoding::Utf16Be, units.data(), static_cast<int>(units.size()),
-                         wide.data(),
-                         static_cast<int>(wide.size())) == static_cast<int>(wide.size()));
-  int wideAt = 0;
+  const int count = static_cast<int>(units.size());
+  std::string out(bytes.size(), '\0'), wide(units.size() * 2, '\0');
+  const int outSize = static_cast<int>(out.size()), wideSize = static_cast<int>(wide.size());
+  FUZZ_CHECK(EncodeUnits(TextEncoding::Utf8, units.data(), count, &out[0], outSize) == outSize);
+  FUZZ_CHECK(out == bytes);
+  FUZZ_CHECK(EncodeUnits(TextEncoding::Utf16Be, units.data(), count, &wide[0], wideSize) ==
+             wideSize);
   std::vector<unsigned short> back(units.size() + 2);
-  FUZZ_CHECK(DecodeUnits(TextEncoding::Utf16Be, wide.data(), static_cast<int>(wide.size()), &wideAt,
-                         back.data(), static_cast<int>(back.size()),
-                         &flagged) == static_cast<int>(units.size()));
-  back.resize(units.size());
+  int wideAt = 0;
+  back.resize(DecodeUnits(TextEncoding::Utf16Be, wide.data(), wideSize, &wideAt, back.data(),
+                          static_cast<int>(back.size()), &flagged));
   FUZZ_CHECK(back == units);
 }
 
