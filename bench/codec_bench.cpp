@@ -160,7 +160,7 @@ void BM_FromCrLf(benchmark::State& state) {
 
 void BM_DetectEncoding(benchmark::State& state) {
   for (auto _ : state) {
-    benchmark::DoNotOptimize(DetectEncoding(eucCrLf, kEncodingEuc));
+    benchmark::DoNotOptimize(DetectEncoding(eucCrLf, TextEncoding::Euc));
   }
   Finish(state, crLfLength);
 }
@@ -177,7 +177,7 @@ void BM_DecodeStep(benchmark::State& state) {
       std::strcpy(textBuffer, scratchBuffer);
     }
     if (NeedsEncodingCheck(textBuffer) &&
-        DetectEncoding(textBuffer, kEncodingEuc) == kEncodingEuc) {
+        DetectEncoding(textBuffer, TextEncoding::Euc) == TextEncoding::Euc) {
       EucToSjis(scratchBuffer, textBuffer);
       std::strcpy(textBuffer, scratchBuffer);
       eucMode = 1;
@@ -223,8 +223,7 @@ void BM_Utf8Units(benchmark::State& state) {
   while ((utf8[length] & 0xC0) == 0x80) --length;  // not inside a character
   const int size = static_cast<int>(length);
   for (auto _ : state) {
-    int mark = 0;
-    benchmark::DoNotOptimize(RecogniseUnicode(utf8, size, &mark));
+    benchmark::DoNotOptimize(GuessFileForm(utf8, size, FileForm{}));
     int at = 0, malformed = 0, count = 0;
     while (at < size) {
       count += DecodeUnits(TextEncoding::Utf8, utf8, size, &at, units + count, 1024, &malformed);

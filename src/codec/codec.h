@@ -7,9 +7,9 @@
 // second) and never read past the source's terminator. No allocation.
 #pragma once
 
-// Answers of DetectEncoding.
-constexpr int kEncodingSjis = 0;
-constexpr int kEncodingEuc = 2;
+// The forms a file can take.
+enum class TextEncoding { Sjis, Euc, Utf8, Utf16Le, Utf16Be };
+constexpr int kEncodingCount = 5;
 
 int HasLineBreak(const char* text);
 int NeedsEncodingCheck(const char* text);
@@ -21,7 +21,10 @@ int IsFirstBreakBareLf(const char* text);
 int ToCrLf(char* destination, const char* source, int limit);
 int FromCrLf(char* destination, const char* source, int limit);
 
-int DetectEncoding(const char* text, int undecidedAnswer);
+// Shift_JIS or EUC-JP by the old two rules, the tie-break of the guess: a
+// byte in 0x7F-0x9F means Shift_JIS; otherwise the first line whose two
+// plausibility scores differ decides, and undecided is the answer where none does.
+TextEncoding DetectEncoding(const char* text, TextEncoding undecided);
 // Both take the end of the whole text (one past its last byte).
 int ScoreSjisLine(const char* lineStart, const char* textEnd);
 int ScoreEucLine(const char* lineStart, const char* textEnd);
@@ -37,18 +40,40 @@ int SjisToEuc(char* destination, const char* source, int limit);
 unsigned short EucPairToSjis(unsigned short code);
 unsigned short SjisPairToEuc(unsigned short code);
 
-// The forms a file can take. Shift_JIS and EUC-JP are told apart by
-// DetectEncoding; the Unicode forms by RecogniseUnicode.
-enum class TextEncoding { Sjis, Euc, Utf8, Utf16Le, Utf16Be };
+// The seven Shift_JIS symbols (～ ∥ － ― ￠ ￡ ￢) that code page 932 gives
+// other code points than JIS does; Macs, Linux and Python write UTF-8 with
+// the JIS ones.
+constexpr int kJisSymbolCount = 7;
 
-// The Unicode form that a file's bytes announce by a byte-order mark or
-// plainly are: UTF-16 without a mark (even length, two or more zero bytes,
-// all in the same half of their pairs), or wholly well-formed UTF-8 with at
-// least one multi-byte character. Sjis stands for none of them. *markLength
-// gets the mark's bytes.
-TextEncoding RecogniseUnicode(const char* bytes, int length, int* markLength);
+// The form of a document's file, which a save writes.
+struct FileForm {
+  TextEncoding encoding;
+  int byteOrderMark;  // 1: the file starts with its encoding's mark (UTF-8, UTF-16)
+  int lfMode;         // 1: the file's line ends are bare LF
+  // Bit i: the file writes the i-th symbol by its JIS code point (UTF-8 and
+  // UTF-16 only).
+  int jisSymbols;
+};
+
+// The form a Japanese user meant count bytes to be in (zero bytes and all).
+// A byte-order mark decides alone; bytes of printable ASCII, tabs and line
+// ends keep the encoding of defaults. Otherwise every reading the bytes
+// allow is weighed: the one with the fewest ill-formed sequences, then with
+// the most ordinary characters (kana, common kanji, ASCII, line ends) wins;
+// ties go to UTF-16, then UTF-8, then as DetectEncoding says. Line ends
+// without any LF or CR keep the lfMode of defaults.
+FileForm GuessFileForm(const char* bytes, int count, const FileForm& defaults);
+// The form of the bytes read in the encoding given, as the user names it.
+FileForm FileFormIn(TextEncoding encoding, const char* bytes, int count, const FileForm& defaults);
+
 // The bytes of encoding's own mark at the start of bytes, or 0.
 int MarkLength(TextEncoding encoding, const char* bytes, int length);
+
+// The code point at *at in a UTF-8 or UTF-16 byte string, and *at moved
+// past it; kNoCodePoint for an ill-formed sequence (*at moves one byte). A
+// lone surrogate is given as it stands.
+constexpr unsigned kNoCodePoint = 0xFFFFFFFFu;
+unsigned ReadCodePoint(TextEncoding encoding, const unsigned char* bytes, int length, int* at);
 
 // UTF-16 code units from a UTF-8 or UTF-16 byte string, from *at on, at
 // most capacity units (capacity >= 2): a surrogate pair is never split. Each
@@ -60,3 +85,11 @@ int DecodeUnits(TextEncoding encoding, const char* bytes, int length, int* at,
 // not fit capacity bytes. A lone surrogate is written as U+FFFD.
 int EncodeUnits(TextEncoding encoding, const unsigned short* units, int count, char* out,
                 int capacity);
+
+// Which of the seven symbols a JIS code point is, or -1.
+int JisSymbolIndex(unsigned code);
+// Code page 932's code points for the seven JIS symbols, in place, so that
+// they show as their Shift_JIS characters.
+void ToCodePage932Symbols(unsigned short* units, int count);
+// Back to the JIS code point for each symbol whose bit jisSymbols has.
+void ToJisSymbols(unsigned short* units, int count, int jisSymbols);

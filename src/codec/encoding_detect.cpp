@@ -8,18 +8,18 @@ constexpr unsigned char kLf = 0x0A;
 
 }  // namespace
 
-int DetectEncoding(const char* text, int undecidedAnswer) {
+TextEncoding DetectEncoding(const char* text, TextEncoding undecided) {
   const unsigned char* const start = reinterpret_cast<const unsigned char*>(text);
   const unsigned char* p = start;
   // One pass finds the length and any byte 0x7F-0x9F. Both a short text and
   // such a byte mean Shift_JIS, so stopping early at that byte is safe.
   for (;; ++p) {
     const unsigned char c = *p;
-    if (static_cast<unsigned char>(c - 0x7F) < 0x21) return kEncodingSjis;
+    if (static_cast<unsigned char>(c - 0x7F) < 0x21) return TextEncoding::Sjis;
     if (c == 0) break;
   }
-  if (p - start < 2) return kEncodingSjis;
-  if (undecidedAnswer == kEncodingSjis) return kEncodingSjis;
+  if (p - start < 2) return TextEncoding::Sjis;
+  if (undecided == TextEncoding::Sjis) return TextEncoding::Sjis;
 
   const char* const end = reinterpret_cast<const char*>(p);
   const unsigned char* line = start;
@@ -27,10 +27,10 @@ int DetectEncoding(const char* text, int undecidedAnswer) {
     const char* lineText = reinterpret_cast<const char*>(line);
     const int s = ScoreSjisLine(lineText, end);
     const int e = ScoreEucLine(lineText, end);
-    if (s > e) return kEncodingSjis;
-    if (e > s) return kEncodingEuc;
+    if (s > e) return TextEncoding::Sjis;
+    if (e > s) return TextEncoding::Euc;
     while (line < p && *line != kLf) ++line;
-    if (line == p || line + 1 == p) return undecidedAnswer;
+    if (line == p || line + 1 == p) return undecided;
     ++line;
   }
 }

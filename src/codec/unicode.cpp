@@ -38,17 +38,6 @@ int Utf8SequenceLength(const unsigned char* text, int i, int length) {
   return n;
 }
 
-bool IsUtf8WithMultiByte(const unsigned char* text, int length) {
-  bool multiByte = false;
-  for (int i = 0; i < length;) {
-    const int n = Utf8SequenceLength(text, i, length);
-    if (n == 0) return false;
-    multiByte = multiByte || n > 1;
-    i += n;
-  }
-  return multiByte;
-}
-
 // The code point of the well-formed sequence of n bytes at p.
 unsigned Utf8CodePoint(const unsigned char* p, int n) {
   if (n == 1) return p[0];
@@ -73,25 +62,19 @@ int MarkLength(TextEncoding encoding, const char* bytes, int length) {
   }
 }
 
-TextEncoding RecogniseUnicode(const char* bytes, int length, int* markLength) {
-  static const TextEncoding kMarked[] = {TextEncoding::Utf8, TextEncoding::Utf16Le,
-                                         TextEncoding::Utf16Be};
-  for (TextEncoding e : kMarked) {
-    *markLength = MarkLength(e, bytes, length);
-    if (*markLength) return e;
+unsigned ReadCodePoint(TextEncoding encoding, const unsigned char* t, int length, int* at) {
+  const int i = *at;
+  if (IsUtf16(encoding)) {
+    if (i + 1 >= length) {  // an odd last byte
+      *at = i + 1;
+      return kNoCodePoint;
+    }
+    *at = i + 2;
+    return encoding == TextEncoding::Utf16Le ? t[i] | (t[i + 1] << 8) : (t[i] << 8) | t[i + 1];
   }
-  const unsigned char* t = reinterpret_cast<const unsigned char*>(bytes);
-  int zeros[2] = {0, 0};
-  for (int i = 0; i < length; ++i) {
-    if (t[i] == 0) ++zeros[i & 1];
-  }
-  // UTF-16 puts the zero of every ASCII character, line ends included, in
-  // the same half of its pair; one stray zero says nothing either way.
-  if (length % 2 == 0 && zeros[0] + zeros[1] >= 2) {
-    if (zeros[0] == 0) return TextEncoding::Utf16Le;
-    if (zeros[1] == 0) return TextEncoding::Utf16Be;
-  }
-  return IsUtf8WithMultiByte(t, length) ? TextEncoding::Utf8 : TextEncoding::Sjis;
+  const int n = Utf8SequenceLength(t, i, length);
+  *at = i + (n ? n : 1);
+  return n ? Utf8CodePoint(t + i, n) : kNoCodePoint;
 }
 
 int DecodeUnits(TextEncoding encoding, const char* bytes, int length, int* at,
@@ -101,26 +84,10 @@ int DecodeUnits(TextEncoding encoding, const char* bytes, int length, int* at,
   int count = 0;
   // Room for two units keeps a surrogate pair whole.
   while (i < length && count + 2 <= capacity) {
-    unsigned code;
-    if (IsUtf16(encoding)) {
-      if (i + 1 >= length) {
-        code = kReplacement;  // an odd last byte
-        *malformed = 1;
-        i += 1;
-      } else {
-        code = encoding == TextEncoding::Utf16Le ? t[i] | (t[i + 1] << 8) : (t[i] << 8) | t[i + 1];
-        i += 2;
-      }
-    } else {
-      const int n = Utf8SequenceLength(t, i, length);
-      if (n == 0) {
-        code = kReplacement;
-        *malformed = 1;
-        i += 1;
-      } else {
-        code = Utf8CodePoint(t + i, n);
-        i += n;
-      }
+    unsigned code = ReadCodePoint(encoding, t, length, &i);
+    if (code == kNoCodePoint) {
+      code = kReplacement;
+      *malformed = 1;
     }
     if (code >= 0x10000) {
       code -= 0x10000;
@@ -167,4 +134,44 @@ int EncodeUnits(TextEncoding encoding, const unsigned short* units, int count, c
     n += size;
   }
   return n;
+}
+
+namespace {
+
+// Per symbol: code page 932's code point, then JIS's; the comment shows the
+// Shift_JIS character.
+constexpr unsigned short kJisSymbolPairs[kJisSymbolCount][2] = {
+    {0xFF5E, 0x301C},  // 81 60 ～
+    {0x2225, 0x2016},  // 81 61 ∥
+    {0xFF0D, 0x2212},  // 81 7C －
+    {0x2015, 0x2014},  // 81 5C ―
+    {0xFFE0, 0x00A2},  // 81 91 ￠
+    {0xFFE1, 0x00A3},  // 81 92 ￡
+    {0xFFE2, 0x00AC},  // 81 CA ￢
+};
+
+}  // namespace
+
+int JisSymbolIndex(unsigned code) {
+  for (int i = 0; i < kJisSymbolCount; ++i) {
+    if (kJisSymbolPairs[i][1] == code) return i;
+  }
+  return -1;
+}
+
+void ToCodePage932Symbols(unsigned short* units, int count) {
+  for (int k = 0; k < count; ++k) {
+    const int i = JisSymbolIndex(units[k]);
+    if (i >= 0) units[k] = kJisSymbolPairs[i][0];
+  }
+}
+
+void ToJisSymbols(unsigned short* units, int count, int jisSymbols) {
+  if (!jisSymbols) return;
+  for (int k = 0; k < count; ++k) {
+    for (int i = 0; i < kJisSymbolCount; ++i) {
+      if (units[k] == kJisSymbolPairs[i][0] && (jisSymbols >> i & 1))
+        units[k] = kJisSymbolPairs[i][1];
+    }
+  }
 }
