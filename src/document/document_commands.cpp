@@ -33,6 +33,10 @@ constexpr const char* kSaveKeptCopy =
 // cut on disk, so it is not saved at all.
 constexpr const char* kTooLargeToSave =
     "文書が大きすぎるため保存できません。\n63,999 バイト以下にしてから保存してください。";
+// The file's form can take more bytes than the text (UTF-16 up to twice as
+// many); the same 64,000-byte buffer holds it.
+constexpr const char* kFormTooLargeToSave =
+    "文書が大きすぎるため保存できません。\n%s で保存できるのは %d,%03d バイトまでです。";
 constexpr const char* kPathTooLong = "ファイル名が長すぎるため開けません。";
 // Said once when such a file is opened: the first line names what it holds.
 constexpr const char* kUnkeptKinds[] = {
@@ -46,8 +50,14 @@ static_assert(sizeof kUnkeptKinds / sizeof kUnkeptKinds[0] ==
                   static_cast<int>(UnkeptKind::Unmappable) + 1,
               "one line for every kind");
 constexpr const char* kUnkeptWarning =
-    "%s\nHakuzo はこのファイルのバイトをそのまま保持できません。\n\n"
+    "%s\nHakuzo はこのファイルのバイトをそのまま保持できません。\n\n%s%s";
+constexpr const char* kUnkeptEffect =
     "表示や編集はできますが、上書き保存するとファイルの内容が変わります。";
+constexpr const char* kAfterNulEffect =
+    "NUL 文字より後ろは表示されず、上書き保存するとその部分は失われます。";
+// Said when the encoding was guessed, not named.
+constexpr const char* kReopenHint =
+    "\n\n文字コードの判定が違うときは、「ファイル」>「開き直す」で読み直せます。";
 constexpr const char* kSaveAltersFile =
     "このファイルには Hakuzo がそのまま保持できないバイトがあります。\n"
     "上書き保存すると、編集していない部分も変わります。\n\n上書き保存しますか？";
@@ -60,21 +70,27 @@ void UpdateTitle(HWND mainWindow) {
   ShowDocumentPath(Document.path);
 }
 
-constexpr int kReopenItems[] = {ID_REOPEN_SJIS, ID_REOPEN_EUC, ID_REOPEN_UTF8, ID_REOPEN_UTF16LE,
-                                ID_REOPEN_UTF16BE};
+// File > 開き直す holds one item an encoding, in their order.
+static_assert(ID_REOPEN_LAST - ID_REOPEN_FIRST + 1 == kEncodingCount, "one item an encoding");
 
 // An untitled document has no file to read again.
 void EnableReopen(HWND mainWindow) {
-  for (int id : kReopenItems) {
+  for (int id = ID_REOPEN_FIRST; id <= ID_REOPEN_LAST; ++id) {
     EnableMenuItem(GetMenu(mainWindow), id,
                    MF_BYCOMMAND | (Document.path[0] ? MF_ENABLED : MF_GRAYED));
   }
 }
 
+// The warning of the last open, shown once the main window is on screen:
+// at start-up the document is opened before the window is shown. 0: none.
+int pendingWarning;  // 1 + the UnkeptKind
+bool pendingGuessed;
+
 // An empty, untitled document with the default modes. Also what remains
 // after a file that could not be shown: the path must never go on naming a
 // file whose bytes the view does not hold, or a Save would write over it.
 void StartUntitled(HWND mainWindow) {
+  pendingWarning = 0;
   Document.TextBuffer[0] = 0;
   Document.path[0] = 0;
   Document.saveAltersFile = 0;
@@ -111,13 +127,8 @@ int CheckSaveKeepsFile(UnkeptKind* kind) {
   return Document.saveAltersFile;
 }
 
-void WarnUnkeptBytes(HWND mainWindow, UnkeptKind kind) {
-  char text[512];
-  FormatText(text, sizeof text, kUnkeptWarning, kUnkeptKinds[static_cast<int>(kind)]);
-  ShowMessage(mainWindow, text, MB_ICONWARNING);
-}
-
-void PresentDocument(HWND mainWindow) {
+// guessed: true when nobody named the encoding.
+void PresentDocument(HWND mainWindow, bool guessed) {
   AddRecentFile(mainWindow);
   SetEditText("");
   SetEditText(Document.TextBuffer);
@@ -127,7 +138,9 @@ void PresentDocument(HWND mainWindow) {
   EnableReopen(mainWindow);
   PostRefresh(mainWindow);
   UnkeptKind kind;
-  if (CheckSaveKeepsFile(&kind)) WarnUnkeptBytes(mainWindow, kind);
+  pendingWarning = CheckSaveKeepsFile(&kind) ? 1 + static_cast<int>(kind) : 0;
+  pendingGuessed = guessed;
+  if (pendingWarning) PostMessageA(mainWindow, WM_COMMAND, ID_OPEN_WARNING, 0);
 }
 
 // The save over a file that it would change asks first; No is the default.
@@ -148,7 +161,21 @@ int RefuseTextTooLargeToSave(HWND mainWindow) {
 void ShowDocumentForm(HWND mainWindow) {
   MarkCommand(mainWindow, ID_LF_MODE, Document.form.lfMode);
   MarkCommand(mainWindow, ID_EUC_MODE, Document.form.encoding == TextEncoding::Euc);
+  for (int id = ID_REOPEN_FIRST; id <= ID_REOPEN_LAST; ++id) {
+    MarkCommand(mainWindow, id, static_cast<int>(Document.form.encoding) == id - ID_REOPEN_FIRST);
+  }
   ShowModeIndicators(FileFormName(Document.form), Document.form.lfMode);
+}
+
+void ShowOpenWarning(HWND mainWindow) {
+  if (!pendingWarning) return;
+  const UnkeptKind kind = static_cast<UnkeptKind>(pendingWarning - 1);
+  pendingWarning = 0;
+  char text[512];
+  FormatText(text, sizeof text, kUnkeptWarning, kUnkeptKinds[static_cast<int>(kind)],
+             kind == UnkeptKind::ZeroBytes ? kAfterNulEffect : kUnkeptEffect,
+             pendingGuessed ? kReopenHint : "");
+  ShowMessage(mainWindow, text, MB_ICONWARNING);
 }
 
 void MarkTitleModified(HWND mainWindow) {
@@ -184,7 +211,7 @@ int OpenDocument(HWND mainWindow, const TextEncoding* named) {
   LoadOutcome outcome = LoadDocument(named);
   switch (outcome.result) {
     case LoadResult::Loaded:
-      PresentDocument(mainWindow);
+      PresentDocument(mainWindow, named == nullptr);
       return 1;
     case LoadResult::OpenFailed:
       ShowMessage(mainWindow, kOpenFailed, MB_ICONWARNING);
@@ -210,7 +237,11 @@ int SaveCommand(HWND mainWindow) {
   GetEditText(Document.TextBuffer, BufferCapacity + 1);
   int saved = SaveDocument();
   if (saved < 0) {
-    ShowMessage(mainWindow, kTooLargeToSave, MB_ICONWARNING);
+    char text[256];
+    const int limit = FileFormLimit(Document.form);
+    FormatText(text, sizeof text, kFormTooLargeToSave, EncodingName(Document.form.encoding),
+               limit / 1000, limit % 1000);
+    ShowMessage(mainWindow, text, MB_ICONWARNING);
     return 0;
   }
   if (!saved) {

@@ -16,8 +16,11 @@ void OpenCommand(HWND mainWindow);
 int OpenDocument(HWND mainWindow, const TextEncoding* named = nullptr);
 // Reads the open file again in the encoding the user names.
 void ReopenDocument(HWND mainWindow, TextEncoding encoding);
-// The EUC and LF items and the status bar's form parts, from the form.
+// The EUC and LF items, the encoding checked under 開き直す and the status
+// bar's form parts, from the form.
 void ShowDocumentForm(HWND mainWindow);
+// The warning of the last open about bytes a save would change, once.
+void ShowOpenWarning(HWND mainWindow);
 int SaveCommand(HWND mainWindow);
 int SaveAsCommand(HWND mainWindow);
 void OpenDroppedFile(HWND mainWindow, HDROP drop);

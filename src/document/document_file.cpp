@@ -240,7 +240,7 @@ LoadOutcome LoadDocument(const TextEncoding* named) {
   long long rc = ReadDocumentFile(d.path, d.TextBuffer, ReadCap);
   if (rc == -1) return {LoadResult::OpenFailed, 0};
   if (rc < -1) return {LoadResult::TooLarge, static_cast<unsigned long long>(-rc)};
-  if (rc == 0) return {LoadResult::Loaded, 0};
+  // An empty file too: it takes the encoding named.
   return DecodeFileForm(d, rc, named);
 }
 

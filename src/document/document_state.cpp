@@ -10,28 +10,17 @@ void CopyBack(DocumentState& document) {
 }
 }  // namespace
 
-LoadOutcome DecodeLoadedText(DocumentState& document, long long count, const TextEncoding* named) {
+LoadOutcome DecodeLoadedText(DocumentState& document, long long count) {
   if (HasLineBreak(document.TextBuffer)) {
-    document.form.lfMode = IsFirstBreakBareLf(document.TextBuffer);
     if (ToCrLf(document.ScratchBuffer, document.TextBuffer, BufferCapacity)) {
       // TextBuffer keeps the raw bytes; nobody may show them as the document.
       return {LoadResult::ConvertedTooLarge, static_cast<unsigned long long>(count)};
     }
     CopyBack(document);
   }
-  if (named) {
-    document.form.encoding = *named;
-    if (*named == TextEncoding::Euc) {
-      EucToSjis(document.ScratchBuffer, document.TextBuffer);
-      CopyBack(document);
-    }
-  } else if (NeedsEncodingCheck(document.TextBuffer)) {
-    document.form.encoding = TextEncoding::Sjis;
-    if (DetectEncoding(document.TextBuffer, kEncodingEuc) == kEncodingEuc) {
-      EucToSjis(document.ScratchBuffer, document.TextBuffer);
-      CopyBack(document);
-      document.form.encoding = TextEncoding::Euc;
-    }
+  if (document.form.encoding == TextEncoding::Euc) {
+    EucToSjis(document.ScratchBuffer, document.TextBuffer);
+    CopyBack(document);
   }
   return {LoadResult::Loaded, 0};
 }

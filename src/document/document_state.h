@@ -9,22 +9,17 @@ constexpr int BufferCapacity = 64000;  // the text buffers, without their termin
 constexpr int kPathCapacity = 264;     // document path field; paths are at most 260 bytes
 constexpr int kMaxPathLength = 260;
 
-// The form of the document's file, which a save writes: recognised at a load,
-// named by the user at a reopen, switched by the EUC and LF items.
-struct FileForm {
-  TextEncoding encoding;
-  int byteOrderMark;  // 1: the file starts with its encoding's mark (UTF-8, UTF-16)
-  int lfMode;         // 1: the file's line ends are bare LF
-};
-
 // What the load's decoding of a Unicode form could not carry into the view.
 constexpr int kLostMalformed = 1;   // bytes not well-formed in the encoding
 constexpr int kLostUnmappable = 2;  // characters without a Shift_JIS code
+constexpr int kLostAfterNul = 4;    // a U+0000, after which the text ends
 
 struct DocumentState {
   char path[kPathCapacity];  // empty: an untitled new document
   char TextBuffer[BufferCapacity + 1];
   char ScratchBuffer[BufferCapacity + 1];
+  // The form of the file, which a save writes: guessed at a load, named by
+  // the user at a reopen, switched by the EUC and LF items.
   FileForm form;
   int defaultLf;
   int defaultEuc;
@@ -47,11 +42,9 @@ struct LoadOutcome {
 };
 
 // The decoding of a load, over the count bytes that the file read left in
-// TextBuffer (zero-terminated): line ends first, then the encoding. Sets
-// form.lfMode and form.encoding; both must hold their defaults on entry.
-// named, when given, is the encoding (Shift_JIS or EUC-JP) the user chose.
-LoadOutcome DecodeLoadedText(DocumentState& document, long long count,
-                             const TextEncoding* named = nullptr);
+// TextBuffer (zero-terminated), in Shift_JIS or EUC-JP as form says: line
+// ends first, then the encoding.
+LoadOutcome DecodeLoadedText(DocumentState& document, long long count);
 
 // The save's conversion of the editor text in TextBuffer into the file form
 // that form describes (Shift_JIS or EUC-JP), in place in TextBuffer. Returns 0 for a

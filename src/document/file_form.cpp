@@ -26,8 +26,10 @@ unsigned short* Units(WCHAR* units) {
 }
 
 // The file's Unicode text, after its mark, into Shift_JIS in ScratchBuffer.
-// Every piece goes back to units to see that it survived: a character that
-// code page 932 has no code for comes out as another one.
+// The seven JIS symbols take code page 932's code points, so that they show
+// as their Shift_JIS characters. Every piece goes back to units to see that
+// it survived: a character that code page 932 has no code for comes out as
+// another one. A U+0000 ends the text, as a zero byte does in the others.
 void DecodeUnicode(DocumentState& d, int count, TextEncoding encoding, int mark) {
   int malformed = 0;
   int at = mark;
@@ -38,6 +40,14 @@ void DecodeUnicode(DocumentState& d, int count, TextEncoding encoding, int mark)
   while (at < count && out < BufferCapacity) {
     int n =
         DecodeUnits(encoding, d.TextBuffer, count, &at, Units(pieceUnits), kPieceUnits, &malformed);
+    for (int i = 0; i < n; ++i) {
+      if (pieceUnits[i] == 0) {
+        d.decodeLoss |= kLostAfterNul;
+        n = i;
+        at = count;
+      }
+    }
+    ToCodePage932Symbols(Units(pieceUnits), n);
     BOOL defaulted = FALSE;
     int m = WideCharToMultiByte(kCodePage932, 0, pieceUnits, n, d.ScratchBuffer + out,
                                 BufferCapacity - out, nullptr, &defaulted);
@@ -73,6 +83,7 @@ int EncodeUnicode(DocumentState& d) {
       piece += step;
     }
     int n = MultiByteToWideChar(kCodePage932, 0, text + at, piece, pieceUnits, kPieceUnits);
+    ToJisSymbols(Units(pieceUnits), n, d.form.jisSymbols);
     int m = EncodeUnits(d.form.encoding, Units(pieceUnits), n, d.ScratchBuffer + out,
                         BufferCapacity - out);
     if (m < 0) return 0;
@@ -88,29 +99,27 @@ int EncodeUnicode(DocumentState& d) {
 }  // namespace
 
 void ResetFileForm(DocumentState& document) {
-  document.form.encoding = document.defaultEuc ? TextEncoding::Euc : TextEncoding::Sjis;
-  document.form.byteOrderMark = 0;
-  document.form.lfMode = document.defaultLf;
+  document.form = {document.defaultEuc ? TextEncoding::Euc : TextEncoding::Sjis, 0,
+                   document.defaultLf, 0};
   document.decodeLoss = 0;
 }
 
 LoadOutcome DecodeFileForm(DocumentState& document, long long count, const TextEncoding* named) {
-  int mark = 0;
   const int length = static_cast<int>(count);  // at most the read's cap
-  TextEncoding encoding = named ? *named : RecogniseUnicode(document.TextBuffer, length, &mark);
-  // Without code page 932 (a Windows without Japanese support) such a file
-  // shows its bytes, and the open check warns.
-  if (!IsUnicode(encoding) || !IsValidCodePage(kCodePage932)) {
-    return DecodeLoadedText(document, count, named && !IsUnicode(*named) ? named : nullptr);
+  const char* bytes = document.TextBuffer;
+  FileForm form = named ? FileFormIn(*named, bytes, length, document.form)
+                        : GuessFileForm(bytes, length, document.form);
+  // Without code page 932 (a Windows without Japanese support) a Unicode
+  // file shows its bytes, and the open check warns.
+  if (IsUnicode(form.encoding) && !IsValidCodePage(kCodePage932)) {
+    form = FileFormIn(DetectEncoding(bytes, TextEncoding::Euc), bytes, length, document.form);
   }
-  if (named) mark = MarkLength(encoding, document.TextBuffer, length);
-  DecodeUnicode(document, length, encoding, mark);
+  document.form = form;
+  if (IsUnicode(form.encoding)) {
+    DecodeUnicode(document, length, form.encoding, MarkLength(form.encoding, bytes, length));
+  }
   // Line ends as ever, now on the Shift_JIS text: in UTF-16 they are pairs.
-  const TextEncoding sjis = TextEncoding::Sjis;
-  LoadOutcome outcome = DecodeLoadedText(document, count, &sjis);
-  document.form.encoding = encoding;
-  document.form.byteOrderMark = mark != 0;
-  return outcome;
+  return DecodeLoadedText(document, count);
 }
 
 int EncodeFileForm(DocumentState& document) {
@@ -121,8 +130,20 @@ int EncodeFileForm(DocumentState& document) {
 }
 
 const char* FileFormName(const FileForm& form) {
-  static const char* const kNames[] = {"", "EUC", "UTF-8", "UTF-16", "UTF-16"};
+  static const char* const kNames[kEncodingCount] = {"", "EUC", "UTF-8", "UTF-16", "UTF-16"};
   return kNames[static_cast<int>(form.encoding)];
+}
+
+const char* EncodingName(TextEncoding encoding) {
+  static const char* const kNames[kEncodingCount] = {"Shift_JIS", "EUC-JP", "UTF-8", "UTF-16 LE",
+                                                     "UTF-16 BE"};
+  return kNames[static_cast<int>(encoding)];
+}
+
+int FileFormLimit(const FileForm& form) {
+  // A Unicode form may fill the buffer; the others must leave the byte that
+  // tells a full buffer from a cut text.
+  return IsUnicode(form.encoding) ? BufferCapacity : BufferCapacity - 1;
 }
 
 void SwitchEucForm(FileForm& form) {

@@ -8,9 +8,8 @@
 void ResetFileForm(DocumentState& document);
 
 // The load's decoding of the count file bytes in TextBuffer into editor
-// form: a Unicode form is recognised first (or the encoding is the one the
-// user names, when named is given), else Shift_JIS or EUC-JP as ever. Sets
-// form and decodeLoss.
+// form, in the form guessed from them, or in the encoding the user names
+// when named is given. Sets form and decodeLoss.
 LoadOutcome DecodeFileForm(DocumentState& document, long long count,
                            const TextEncoding* named = nullptr);
 
@@ -21,6 +20,10 @@ int EncodeFileForm(DocumentState& document);
 
 // The status bar's name of the form: empty for Shift_JIS.
 const char* FileFormName(const FileForm& form);
+// The name of an encoding in messages and menus: "Shift_JIS", "UTF-16 LE".
+const char* EncodingName(TextEncoding encoding);
+// The most bytes a save in the form can write.
+int FileFormLimit(const FileForm& form);
 
 // The EUC item: EUC-JP becomes Shift_JIS, any other form EUC-JP. The LF
 // item: bare LF and CR LF swap.

@@ -38,14 +38,16 @@ int SaveKeepsFile(const char* saved, int savedLength, const char* file, int file
 }
 
 UnkeptKind UnkeptKindOf(const char* file, int length) {
-  int mark = 0;
-  const TextEncoding form = RecogniseUnicode(file, length, &mark);
-  if (form == TextEncoding::Utf16Le || form == TextEncoding::Utf16Be) return UnkeptKind::Utf16;
-  if (mark) return UnkeptKind::Utf8;
+  const FileForm form = GuessFileForm(file, length, FileForm{});
+  if (form.encoding == TextEncoding::Utf16Le || form.encoding == TextEncoding::Utf16Be) {
+    return UnkeptKind::Utf16;
+  }
+  const bool utf8 = form.encoding == TextEncoding::Utf8;
+  if (utf8 && form.byteOrderMark) return UnkeptKind::Utf8;
   for (int i = 0; i < length; ++i) {
     if (file[i] == 0) return UnkeptKind::ZeroBytes;
   }
-  return form == TextEncoding::Utf8 ? UnkeptKind::Utf8 : UnkeptKind::Characters;
+  return utf8 ? UnkeptKind::Utf8 : UnkeptKind::Characters;
 }
 
 UnkeptKind UnkeptKindOf(const char* file, int length, TextEncoding form, int decodeLoss) {
@@ -53,10 +55,7 @@ UnkeptKind UnkeptKindOf(const char* file, int length, TextEncoding form, int dec
       form != TextEncoding::Utf16Be) {
     return UnkeptKindOf(file, length);
   }
-  if (decodeLoss) return UnkeptKind::Unmappable;
-  // A zero ends the text in UTF-8; UTF-16 is full of them.
-  for (int i = 0; form == TextEncoding::Utf8 && i < length; ++i) {
-    if (file[i] == 0) return UnkeptKind::ZeroBytes;
-  }
-  return UnkeptKind::Characters;
+  // A U+0000 ends the text as a zero byte does in the others.
+  if (decodeLoss & kLostAfterNul) return UnkeptKind::ZeroBytes;
+  return decodeLoss ? UnkeptKind::Unmappable : UnkeptKind::Characters;
 }

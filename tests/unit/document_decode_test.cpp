@@ -12,16 +12,15 @@ namespace {
 // About 128 KB: never on the stack.
 DocumentState doc;
 
-// Puts bytes into TextBuffer as the file read leaves them and decodes them
-// with the flags at their defaults, as LoadDocument does.
+// Puts bytes into TextBuffer as the file read leaves them, guesses their form
+// from the defaults and decodes them, as LoadDocument does for the byte forms.
 LoadOutcome Decode(const std::string& bytes, int defaultLf = 0, int defaultEuc = 0) {
   std::memset(doc.TextBuffer, 0, sizeof doc.TextBuffer);
   std::memcpy(doc.TextBuffer, bytes.data(), bytes.size());
-  doc.defaultLf = defaultLf;
-  doc.defaultEuc = defaultEuc;
-  doc.form.lfMode = defaultLf;
-  doc.form.encoding = static_cast<TextEncoding>(defaultEuc);
-  return DecodeLoadedText(doc, static_cast<long long>(bytes.size()));
+  const int count = static_cast<int>(bytes.size());
+  const FileForm defaults = {static_cast<TextEncoding>(defaultEuc), 0, defaultLf, 0};
+  doc.form = GuessFileForm(doc.TextBuffer, count, defaults);
+  return DecodeLoadedText(doc, count);
 }
 
 std::string Text() {
@@ -124,13 +123,12 @@ TEST(DocumentDecode, CrLfFormReachingTheBufferIsConvertedTooLarge) {
   EXPECT_EQ(doc.form.lfMode, 1);
   EXPECT_EQ(static_cast<int>(doc.form.encoding), 1);
 
-  // The encoding step is not made: EUC bytes stay raw, EUC mode default.
+  // The encoding step is not made: EUC bytes stay raw.
   std::string euc;
   for (int i = 0; i < 16000; ++i) euc += "\xA4\xA2\n";  // 64,000 bytes as CR LF
   out = Decode(euc);
   EXPECT_EQ(out.result, LoadResult::ConvertedTooLarge);
   EXPECT_EQ(out.size, 48000u);
-  EXPECT_EQ(static_cast<int>(doc.form.encoding), 0);
   EXPECT_EQ(Text(), euc);
   // One line fewer fits.
   EXPECT_EQ(Decode(euc.substr(3)).result, LoadResult::Loaded);

@@ -42,7 +42,7 @@ TEST(KeepCheck, NamesWhatTheFileHolds) {
       {std::string("B0D0\r\0\n\0", 8), UnkeptKind::Utf16},  // あい without a mark
       {std::string("0B0D\0\r\0\n", 8), UnkeptKind::Utf16},
       {std::string("\x82\xA0\0\x82\xA2", 5), UnkeptKind::ZeroBytes},
-      {std::string("ab\0\0cd", 6), UnkeptKind::ZeroBytes},
+      {std::string("\x82\xA0\0\r\n\x82\xA2\0\r\n", 10), UnkeptKind::ZeroBytes},  // not UTF-16
       {"\xEF\xBB\xBFxyz", UnkeptKind::Utf8},
       {"\xE6\x97\xA5\xE6\x9C\xAC\r\n", UnkeptKind::Utf8},
       {"\xE0\x80\x80", UnkeptKind::Characters},  // overlong, not UTF-8
