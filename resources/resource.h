@@ -51,14 +51,19 @@
 #define ID_USE_HISTORY 40044
 #define ID_SELECT_ALL 40045
 #define ID_RELAY_NOW 40046
-// File > 開き直す: the open file read again in the encoding named.
+// File > 開き直す: the open file read again in the encoding named, one id
+// an encoding in the order of TextEncoding.
 #define ID_REOPEN_SJIS 40050
 #define ID_REOPEN_EUC 40051
 #define ID_REOPEN_UTF8 40052
 #define ID_REOPEN_UTF16LE 40053
 #define ID_REOPEN_UTF16BE 40054
+#define ID_REOPEN_FIRST ID_REOPEN_SJIS
+#define ID_REOPEN_LAST ID_REOPEN_UTF16BE
 // The internal refresh command; also the child id of the edit view.
 #define ID_REFRESH 40100
+// Internal: the warning of an open, posted so that it comes after the window.
+#define ID_OPEN_WARNING 40101
 #define ID_RECENT_FIRST 40200
 #define ID_RECENT_LAST 40209
 // The status bar command; also the child id of the status bar.

@@ -69,11 +69,6 @@ void RelayNowCommand(HWND window) {
   if (HandOverDocument(window, Document.path)) PostQuitMessage(0);
 }
 
-// Reads the file again in the encoding the row names.
-void ReopenAs(HWND window, int encoding) {
-  ReopenDocument(window, static_cast<TextEncoding>(encoding));
-}
-
 // Every notification of the edit view arrives here too (its child id is
 // ID_REFRESH): the first change marks the title, and the caret is shown.
 void RefreshCommand(HWND window) {
@@ -123,11 +118,7 @@ constexpr Command kCommands[] = {
     {ID_RELAY_NOW, Call<RelayNowCommand>},
     {ID_REFRESH, Call<RefreshCommand>},
     {ID_STATUS_BAR, FlipThen<ToggleStatusBar, CanToggleStatusBar>, ID_STATUS_BAR},
-    {ID_REOPEN_SJIS, ReopenAs, static_cast<int>(TextEncoding::Sjis)},
-    {ID_REOPEN_EUC, ReopenAs, static_cast<int>(TextEncoding::Euc)},
-    {ID_REOPEN_UTF8, ReopenAs, static_cast<int>(TextEncoding::Utf8)},
-    {ID_REOPEN_UTF16LE, ReopenAs, static_cast<int>(TextEncoding::Utf16Le)},
-    {ID_REOPEN_UTF16BE, ReopenAs, static_cast<int>(TextEncoding::Utf16Be)},
+    {ID_OPEN_WARNING, Call<ShowOpenWarning>},
 };
 
 }  // namespace
@@ -135,6 +126,11 @@ constexpr Command kCommands[] = {
 void RunCommand(HWND mainWindow, int id) {
   if (id >= ID_RECENT_FIRST && id <= ID_RECENT_LAST) {
     OpenRecentItem(mainWindow, id);
+    return;
+  }
+  // File > 開き直す: one item an encoding, in their order.
+  if (id >= ID_REOPEN_FIRST && id <= ID_REOPEN_LAST) {
+    ReopenDocument(mainWindow, static_cast<TextEncoding>(id - ID_REOPEN_FIRST));
     return;
   }
   for (const Command& command : kCommands) {

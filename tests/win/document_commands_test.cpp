@@ -109,42 +109,62 @@ TEST_F(DocumentCommands, OpensBothFormsAndSavesThemBackByteExact) {
   EXPECT_EQ(ReadBytes(File("euc.txt")), "z\x93\xfa\x96\x7b\nabc\n");
 }
 
-// Files the first guess reads wrongly on purpose, reopened in the encoding
-// the user names: ｳﾞ in Shift_JIS (read as EUC-JP), ｡ in EUC-JP (read as
-// Shift_JIS, its 8E lies in 0x7F-0x9F), and ｱｲ saved in EUC mode.
+// Each file reopened in the encoding the user names: shown in it, named in
+// the status bar, checked under 開き直す and saved back unchanged. ｶﾀｶﾅ in
+// Shift_JIS and ｱｲ are read as EUC-JP kanji at first; the mark of UTF-8 is
+// skipped; each UTF-16 item reads its own byte order; an empty file takes
+// the encoding named.
 TEST_F(DocumentCommands, ReopenReadsTheFileAgainInTheEncodingNamed) {
-  const std::string sjis = "\xB3\xDE\r\n";
-  const std::string euc = "\x8E\xA1\r\n";
-  WriteBytes(File("sjis.txt"), sjis);
-  WriteBytes(File("euc.txt"), euc);
-  WriteBytes(File("ai.txt"), "\xB1\xB2\r\n");
-  Start();
-  EXPECT_TRUE(IsGreyed(window, ID_REOPEN_SJIS));
+  const std::string nihon = "\x93\xFA\x96\x7B\r\n";  // 日本 CR LF
   const struct {
     const char* name;
+    std::string bytes;
     int reopen;
-    std::string shown, saved;
-    bool euc;
+    std::string shown;
+    const char* form;
   } rows[] = {
-      {"sjis.txt", ID_REOPEN_SJIS, sjis, sjis, false},
-      {"euc.txt", ID_REOPEN_EUC, "\xA1\r\n", euc, true},
-      {"ai.txt", ID_REOPEN_SJIS, "\xB1\xB2\r\n", "\xB1\xB2\r\n", false},
+      {"sjis.txt", "\xB6\xC0\xB6\xC5\r\n", ID_REOPEN_SJIS, "\xB6\xC0\xB6\xC5\r\n", ""},
+      {"euc.txt", "\x8E\xA1\r\n", ID_REOPEN_EUC, "\xA1\r\n", "EUC"},
+      {"ai.txt", "\xB1\xB2\r\n", ID_REOPEN_SJIS, "\xB1\xB2\r\n", ""},
+      {"bom.txt", "\xEF\xBB\xBF\xE6\x97\xA5\xE6\x9C\xAC\r\n", ID_REOPEN_UTF8, nihon, "UTF-8"},
+      {"le.txt", std::string("\xE5\x65\x2C\x67\r\0\n\0", 8), ID_REOPEN_UTF16LE, nihon, "UTF-16"},
+      {"be.txt", std::string("\x65\xE5\x67\x2C\0\r\0\n", 8), ID_REOPEN_UTF16BE, nihon, "UTF-16"},
+      {"empty.txt", "", ID_REOPEN_UTF8, "", "UTF-8"},
   };
+  Start();
+  EXPECT_TRUE(IsGreyed(window, ID_REOPEN_SJIS));
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
-    BoxAnswerer none(IDCANCEL);
-    EXPECT_EQ(Open(File(r.name)), 1);
-    EXPECT_NE(ViewText(), r.shown);
+    WriteBytes(File(r.name), r.bytes);
+    {
+      // Read first in another encoding, so that the row's own must be read.
+      BoxAnswerer warnings(IDOK);
+      EXPECT_EQ(Open(File(r.name)), 1);
+      Command(window, r.reopen == ID_REOPEN_SJIS ? ID_REOPEN_UTF16BE : ID_REOPEN_SJIS);
+      PumpMessages();
+    }
     EXPECT_FALSE(IsGreyed(window, r.reopen));
+    BoxAnswerer none(IDCANCEL);
     Command(window, r.reopen);
+    PumpMessages();
     EXPECT_EQ(ViewText(), r.shown);
-    EXPECT_EQ(IsChecked(window, ID_EUC_MODE), r.euc);
+    EXPECT_EQ(StatusPartText(1), r.form);
+    for (int id = ID_REOPEN_FIRST; id <= ID_REOPEN_LAST; ++id) {
+      EXPECT_EQ(IsChecked(window, id), id == r.reopen) << id;
+    }
+    EXPECT_EQ(IsChecked(window, ID_EUC_MODE), r.reopen == ID_REOPEN_EUC);
     EXPECT_EQ(WindowTitle(window), std::string(r.name) + " - Hakuzo");
     Command(window, ID_FILE_SAVE);
-    EXPECT_EQ(ReadBytes(File(r.name)), r.saved);
+    EXPECT_EQ(ReadBytes(File(r.name)), r.bytes);
     EXPECT_TRUE(BoxScript::boxes().empty());
   }
+  // Text typed into the empty file is written in the encoding named.
+  SetEditText("\x82\xA0");
+  Command(window, ID_FILE_SAVE);
+  EXPECT_EQ(ReadBytes(File("empty.txt")), "\xE3\x81\x82");
   // ｱｲ in EUC mode take their single shift, and come back as ｱｲ.
+  Open(File("ai.txt"));
+  Command(window, ID_REOPEN_SJIS);
   Command(window, ID_EUC_MODE);
   Command(window, ID_FILE_SAVE);
   EXPECT_EQ(ReadBytes(File("ai.txt")), "\x8E\xB1\x8E\xB2\r\n");
@@ -181,6 +201,7 @@ TEST_F(DocumentCommands, UntitledSaveAsThroughTheRealDialogs) {
   EXPECT_EQ(std::string(Document.path), File("memo.txt"));
   EXPECT_EQ(ReadBytes(File("memo.txt")), "a");
   EXPECT_EQ(WindowTitle(window), "memo.txt - Hakuzo");
+  EXPECT_FALSE(IsGreyed(window, ID_REOPEN_UTF8));  // there is a file to read again now
   {
     // A final dot asks for no extension at all.
     Script script({{IDOK, File("plain.")}});
@@ -385,6 +406,16 @@ TEST_F(DocumentCommands, ATextTheSaveCannotHoldIsRefused) {
   text.resize(63999);
   SetEditText(text.c_str());
   EXPECT_EQ(SaveCommand(window), 1);
+  EXPECT_EQ(ReadBytes(File("big.txt")).size(), 63999u);
+  // Not in UTF-16, which takes twice the bytes: the message names its limit.
+  Document.form.encoding = TextEncoding::Utf16Le;
+  {
+    Script script({{IDOK, ""}});
+    EXPECT_EQ(SaveCommand(window), 0);
+    EXPECT_EQ(Script::texts(),
+              std::vector<std::string>{kSaveRefused + "\nUTF-16 LE で保存できるのは "
+                                                      "64,000 バイトまでです。"});
+  }
   EXPECT_EQ(ReadBytes(File("big.txt")).size(), 63999u);
 }
 

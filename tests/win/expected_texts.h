@@ -38,6 +38,9 @@ constexpr UINT kQuestionType = MB_YESNO;
 const std::string kUnkeptUnmappable =
     "このファイルには、Shift_JIS にない文字 (絵文字など) が含まれています。\n";
 const std::string kUnkeptZero = "このファイルには NUL 文字 (00 のバイト) が含まれています。\n";
+const std::string kAfterNulLost =
+    "NUL 文字より後ろは表示されず、上書き保存するとその部分は失われます。";
+const std::string kReopenHint = "「ファイル」>「開き直す」で読み直せます。";
 const std::string kSaveAltersFile =
     "このファイルには Hakuzo がそのまま保持できないバイトがあります。";
 constexpr UINT kUnkeptType = MB_OK | MB_ICONWARNING;

@@ -155,6 +155,7 @@ void Answer(HWND box) {
     seen.type |= ButtonType(box);
   }
   seen.owner = GetWindow(box, GW_OWNER);
+  seen.ownerVisible = seen.owner && IsWindowVisible(seen.owner);
   boxesSeen.push_back(seen);
   textsSeen.push_back(seen.text);
   Press(box, step);

@@ -30,6 +30,7 @@ void Command(HWND mainWindow, int id, int highWord = 0);
 struct BoxSeen {
   std::string text;  // Static texts joined by "|"; a file dialog's is "dialog:" + its title
   HWND owner;
+  bool ownerVisible;  // the owner was on screen as the box came up
   // A message box's buttons | icon | default button, as read from the box;
   // buttons or an icon the editor never shows read as MB_TYPEMASK or MB_ICONMASK.
   UINT type;

@@ -23,12 +23,37 @@ std::string CorpusFolder() {
 
 class UnkeptBytes : public FileWindowTest {};
 
+// What the view shows of the corpus files that real Japanese text is made
+// of, and the form the status bar names.
+struct Shown {
+  const char* name;
+  const char* form;
+  const char* text;  // null: as the system's code page 932 has it
+};
+const Shown kShown[] = {
+    {"keep-utf16le-kanji.txt", "UTF-16", "最新のメモ\r\n一月の予定　会議は十時から\r\n"},
+    {"keep-utf16be-kanji.txt", "UTF-16", "最新のメモ\r\n一月の予定　会議は十時から\r\n"},
+    {"keep-euc-kanji-only.txt", "EUC", "立\r\n与\r\n優\r\n単文\r\n坊\r\n"},
+    {"keep-euc-halfwidth.txt", "EUC", "本日のｶﾀﾛｸﾞ送付について\r\n明日の会議は十時からです。\r\n"},
+    {"keep-sjis-halfwidth.txt", "", "ｳﾞ\r\nｶﾀｶﾅ\r\nﾃﾞｰﾀ\r\n"},
+    // 〜‖−—¢£¬ as code page 932 has them.
+    {"keep-utf8-jis-symbols.txt", "UTF-8",
+     "会議は10時\x81\x60"
+     "11時です。\x81\x61\x81\x7C\x81\x5C\x81\x91\x81\x92\x81\xCA\r\n"},
+    {"keep-utf8-no-line-end.txt", "UTF-8", "日本"},
+    {"keep-utf8-mark-only.txt", "UTF-8", ""},
+    {"warn-utf8-latin.txt", "UTF-8", nullptr},
+    {"warn-sjis-stray-zero.txt", "", "日本"},
+    {"warn-sjis-two-zeros-odd.txt", "", "日"},
+    {"warn-utf16le-nul.txt", "UTF-16", "a"},
+};
+
 }  // namespace
 
 TEST_F(UnkeptBytes, OnlyFilesItCannotKeepWarnAndNoneChangesUntilYes) {
   Start();
   std::vector<std::string> names = FilesIn(CorpusFolder());
-  ASSERT_GE(names.size(), 23u);
+  ASSERT_GE(names.size(), 35u);
   // 日本語のメモ CR LF abc CR LF, as the view shows every form of it.
   const std::string memo = "\x93\xfa\x96\x7b\x8c\xea\x82\xcc\x83\x81\x83\x82\r\nabc\r\n";
   for (const std::string& name : names) {
@@ -42,7 +67,16 @@ TEST_F(UnkeptBytes, OnlyFilesItCannotKeepWarnAndNoneChangesUntilYes) {
       BoxAnswerer defaults(IDNO);
       EXPECT_EQ(Open(path), 1);
       warned = !BoxScript::boxes().empty();
-      if (Starts(name, "keep-utf") && name != "keep-utf8-kana.txt") EXPECT_EQ(ViewText(), memo);
+      const Shown* shown = nullptr;
+      for (const Shown& row : kShown) shown = name == row.name ? &row : shown;
+      if (shown) {
+        if (shown->text) {
+          EXPECT_EQ(ViewText(), shown->text);
+        }
+        EXPECT_EQ(StatusPartText(1), shown->form);
+      } else if (Starts(name, "keep-utf") && name != "keep-utf8-kana.txt") {
+        EXPECT_EQ(ViewText(), memo);
+      }
       Command(window, ID_FILE_SAVE);
       PumpMessages();
       ASSERT_EQ(BoxScript::boxes().size(), warned ? 2u : 0u);
@@ -76,13 +110,38 @@ TEST_F(UnkeptBytes, TheWarningNamesTheKindAndEverySaveOverTheFileAsks) {
   const std::string zero = ReadBytes(CorpusFolder() + "\\warn-sjis-zero.txt");
   WriteBytes(File("zero.txt"), zero);
   WriteBytes(File("emoji.txt"), emoji);
+  WriteBytes(File("nul16.txt"), ReadBytes(CorpusFolder() + "\\warn-utf16le-nul.txt"));
   {
     BoxAnswerer ok(IDOK);
     Start(File("zero.txt").c_str());
     EXPECT_EQ(Open(File("emoji.txt")), 1);
-    ASSERT_EQ(BoxScript::texts().size(), 2u);
-    EXPECT_TRUE(Starts(BoxScript::texts()[0], kUnkeptZero));
+    EXPECT_EQ(Open(File("nul16.txt")), 1);
+    Command(window, ID_REOPEN_UTF16LE);
+    ASSERT_EQ(BoxScript::texts().size(), 4u);
+    // At start-up too, the warning comes once the window is on screen.
+    EXPECT_TRUE(BoxScript::boxes()[0].ownerVisible);
+    // A zero ends the text in every form, and a save drops what follows.
+    for (int i : {0, 2, 3}) {
+      EXPECT_TRUE(Starts(BoxScript::texts()[i], kUnkeptZero)) << i;
+      EXPECT_NE(BoxScript::texts()[i].find(kAfterNulLost), std::string::npos) << i;
+    }
     EXPECT_TRUE(Starts(BoxScript::texts()[1], kUnkeptUnmappable));
+    // A guess may be wrong; an encoding the user named is not.
+    EXPECT_NE(BoxScript::texts()[2].find(kReopenHint), std::string::npos);
+    EXPECT_EQ(BoxScript::texts()[3].find(kReopenHint), std::string::npos);
+  }
+  WriteBytes(File("nul16.txt"), ReadBytes(CorpusFolder() + "\\warn-utf16le-nul.txt"));
+  {
+    // Yes writes what the view holds: the text before U+0000.
+    BoxAnswerer yes(IDYES);
+    Command(window, ID_FILE_SAVE);
+  }
+  EXPECT_EQ(ReadBytes(File("nul16.txt")), std::string("\xFF\xFE"
+                                                      "a\0",
+                                                      4));
+  {
+    BoxAnswerer ok(IDOK);
+    EXPECT_EQ(Open(File("emoji.txt")), 1);
   }
   Type("x");
   {
