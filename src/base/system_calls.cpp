@@ -32,16 +32,18 @@ void Find(HMODULE module, const char* name, Call* call) {
 // Windows 9x, NT 4.0 and 2000 look in the current folder, which the file
 // dialogs and recent entries move to the document's, before the system
 // folder, and a DLL of the same name lying there would run in the editor.
-// A system folder too long for the name is no reason to load it by name.
+// A system folder that cannot be had, or too long for the name, is no
+// reason to load it by name. The DLL's own imports are then looked for in
+// its folder first, not in the current one (95 and NT 4.0 know the flag).
 HMODULE LoadOnce(const char* name, bool* tried) {
   *tried = true;
   char path[MAX_PATH + 16];
-  UINT folder = GetSystemDirectoryA(path, MAX_PATH);
+  UINT folder = Calls().systemDirectory(path, MAX_PATH);
   if (folder == 0 || folder >= MAX_PATH) return nullptr;
   int wanted = static_cast<int>(folder) + 1 + TextLength(name);
   AppendText(path, sizeof path, "\\");
   if (AppendText(path, sizeof path, name) != wanted) return nullptr;
-  return Calls().loadLibrary(path);
+  return Calls().loadLibrary(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 }  // namespace
@@ -50,7 +52,8 @@ SystemCalls& Calls() {
   if (callsFilled) return calls;
   callsFilled = true;
   calls.getTempFileName = GetTempFileNameA;
-  calls.loadLibrary = LoadLibraryA;
+  calls.loadLibrary = LoadLibraryExA;
+  calls.systemDirectory = GetSystemDirectoryA;
   HMODULE kernel = GetModuleHandleA("kernel32.dll");
   Find(kernel, "ReplaceFileA", &calls.replaceFile);
   Find(kernel, "MoveFileExA", &calls.moveFileEx);

@@ -19,7 +19,8 @@ using ReplaceFileCall = BOOL(WINAPI*)(LPCSTR replaced, LPCSTR replacement, LPCST
 using MoveFileExCall = BOOL(WINAPI*)(LPCSTR from, LPCSTR to, DWORD flags);
 using MonitorFromRectCall = HMONITOR(WINAPI*)(LPCRECT rect, DWORD flags);
 using MonitorInfoCall = BOOL(WINAPI*)(HMONITOR monitor, LPMONITORINFO info);
-using LoadLibraryCall = HMODULE(WINAPI*)(LPCSTR path);
+using LoadLibraryCall = HMODULE(WINAPI*)(LPCSTR path, HANDLE file, DWORD flags);
+using SystemDirectoryCall = UINT(WINAPI*)(LPSTR folder, UINT capacity);
 
 // KERNEL32 and USER32: always loaded, so looked up with GetModuleHandleA.
 struct SystemCalls {
@@ -28,7 +29,8 @@ struct SystemCalls {
   MoveFileExCall moveFileEx;            // MoveFileExA: NT only (95 has a stub that fails)
   MonitorFromRectCall monitorFromRect;  // MonitorFromRect: 98 and 2000 on
   MonitorInfoCall getMonitorInfo;       // GetMonitorInfoA: 98 and 2000 on
-  LoadLibraryCall loadLibrary;          // LoadLibraryA: everywhere; a seam for tests
+  LoadLibraryCall loadLibrary;          // LoadLibraryExA: everywhere; a seam for tests
+  SystemDirectoryCall systemDirectory;  // GetSystemDirectoryA: everywhere; a seam for tests
 };
 
 // COMDLG32: the Open and Save, font and colour dialogs.

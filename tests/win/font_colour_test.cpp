@@ -138,11 +138,17 @@ TEST_F(FontColourTest, LongJapaneseFaceNameIsCutBetweenCharacters) {
 }
 
 // A DLL loaded at first use that the system lacks: the command says which,
-// and nothing changes. It is asked for in the system folder alone.
+// and nothing changes. It is asked for in the system folder alone, with its
+// own imports looked for there too; without a system folder, not at all.
 std::string loadAskedFor;
-HMODULE WINAPI RefuseLoad(LPCSTR path) {
+DWORD loadFlags;
+HMODULE WINAPI RefuseLoad(LPCSTR path, HANDLE, DWORD flags) {
   loadAskedFor = path;
+  loadFlags = flags;
   return nullptr;
+}
+UINT WINAPI NoSystemFolder(LPSTR, UINT) {
+  return 0;
 }
 
 TEST_F(FontColourTest, WithoutItsDllACommandSaysSoAndChangesNothing) {
@@ -152,19 +158,26 @@ TEST_F(FontColourTest, WithoutItsDllACommandSaysSoAndChangesNothing) {
   struct Case {
     const char* dll;
     int command;  // 0: the input method, opened at start without a word
+    bool noSystemFolder = false;
   } cases[] = {
       {"comdlg32.dll", ID_TEXT_COLOR},
       {"comdlg32.dll", ID_FILE_OPEN},
       {"shell32.dll", ID_HELP_ABOUT},
       {"comctl32.dll", ID_STATUS_BAR},
       {"imm32.dll", 0},
+      {"shell32.dll", ID_HELP_ABOUT, true},
   };
   ResetSystemCalls();
   for (const Case& c : cases) {
     Calls().loadLibrary = RefuseLoad;
+    if (c.noSystemFolder) Calls().systemDirectory = NoSystemFolder;
     BoxAnswerer ok(IDOK);
     c.command ? Command(main_, c.command) : void(ImeLibrary());
-    EXPECT_EQ(std::exchange(loadAskedFor, ""), std::string(system) + "\\" + c.dll);
+    const std::string asked = c.noSystemFolder ? "" : std::string(system) + "\\" + c.dll;
+    EXPECT_EQ(std::exchange(loadAskedFor, ""), asked);
+    if (!c.noSystemFolder) {
+      EXPECT_EQ(std::exchange(loadFlags, 0), DWORD{LOAD_WITH_ALTERED_SEARCH_PATH});
+    }
     std::string said = std::string(c.dll) + " を読み込めないため、この操作はできません。";
     EXPECT_EQ(ok.texts(), std::vector<std::string>(c.command ? 1 : 0, said));
     EXPECT_EQ(ok.types(), std::vector<UINT>(c.command ? 1 : 0, MB_OK | MB_ICONWARNING));
