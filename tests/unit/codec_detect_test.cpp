@@ -107,6 +107,14 @@ TEST(GuessTests, FormOfRealFiles) {
       {"\xCB\xDC\xC6\xFC\xA4\xCE\x8E\xB6\x8E\xC0\x8E\xDB\x8E\xB8\x8E\xDE\xC1\xF7\xC9\xD5\xA4\xCB"
        "\xA4\xC4\xA4\xA4\xA4\xC6\n",
        TextEncoding::Euc, 0, 1, 0},
+      // ﾄﾞﾗﾑ, ﾅﾎﾟﾘ: the voicing marks after the last kana that take them
+      {"\xC4\xDE\xD7\xD1\n", TextEncoding::Sjis, 0, 1, 0},
+      {"\xC5\xCE\xDF\xD8\n", TextEncoding::Sjis, 0, 1, 0},
+      // 腕, the last kanji of level 1; 唖, no jouyou kanji, still no ｰ｢
+      {"\xCF\xD3\n", TextEncoding::Euc, 0, 1, 0},
+      {"\xB0\xA2\n", TextEncoding::Euc, 0, 1, 0},
+      // a level 2 kanji in either: the old rules say EUC-JP
+      {"\xE0\xA1\n", TextEncoding::Euc, 0, 1, 0},
       // ｳﾞ ｶﾀｶﾅ ﾃﾞｰﾀ, a name a line
       {"\xB3\xDE\r\n\xB6\xC0\xB6\xC5\r\n\xC3\xDE\xB0\xC0\r\n", TextEncoding::Sjis, 0, 0, 0},
       // 10時〜11時 with JIS's 〜 (bit 0); ¬ (bit 6) alone
@@ -120,10 +128,7 @@ TEST(GuessTests, FormOfRealFiles) {
       {"\xEF\xBB\xBF", TextEncoding::Utf8, 1, 0, 0},
       // 日本 with one stray zero (even length), with two zeros in one half
       // of their pairs (odd length): no UTF-16
-      {std::string("\x93\xFA\x96\x7B\0\x8C\xEA"
-                   "a\r\n",
-                   10),
-       TextEncoding::Sjis, 0, 0, 0},
+      {std::string("\x93\xFA\x96\x7B\0a", 6), TextEncoding::Sjis, 0, 0, 0},
       {std::string("\x93\xFA\0\x96\0\x8C\xEA\r\n", 9), TextEncoding::Sjis, 0, 0, 0},
       // ordinary prose stays what it is: 日本語のメモです。
       {"\x93\xFA\x96\x7B\x8C\xEA\x82\xCC\x83\x81\x83\x82\x82\xC5\x82\xB7\x81\x42\n",
