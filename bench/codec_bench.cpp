@@ -176,8 +176,8 @@ void BM_DecodeStep(benchmark::State& state) {
       if (ToCrLf(scratchBuffer, eucFile, 64000) != 0) Fail("decode overflow");
       std::strcpy(textBuffer, scratchBuffer);
     }
-    if (NeedsEncodingCheck(textBuffer) &&
-        DetectEncoding(textBuffer, TextEncoding::Euc) == TextEncoding::Euc) {
+    const FileForm form = GuessFileForm(eucFile, kFileSize, FileForm{});
+    if (form.encoding == TextEncoding::Euc) {
       EucToSjis(scratchBuffer, textBuffer);
       std::strcpy(textBuffer, scratchBuffer);
       eucMode = 1;
@@ -188,6 +188,26 @@ void BM_DecodeStep(benchmark::State& state) {
   }
   if (std::strcmp(textBuffer, sjisCrLf) != 0) Fail("decode result wrong");
   Finish(state, kFileSize);
+}
+
+// The guess of the form on the same text in each encoding the editor reads,
+// cut to the largest file it reads (not inside a character).
+void BM_GuessFileForm(benchmark::State& state) {
+  static const char* const kNames[] = {"SHIFT_JIS", "EUC-JP", "UTF-8", "UTF-16LE", "UTF-16BE"};
+  static char text[kBufferSize * 2];
+  const TextEncoding encoding = static_cast<TextEncoding>(state.range(0));
+  const iconv_t to = iconv_open(kNames[state.range(0)], "EUC-JP");
+  size_t length = IconvAll(to, eucFile, kFileSize, text, sizeof text);
+  iconv_close(to);
+  const bool utf16 = encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be;
+  if (length > kFileSize) length = utf16 ? kFileSize - 1 : kFileSize;
+  while (encoding == TextEncoding::Utf8 && (text[length] & 0xC0) == 0x80) --length;
+  text[length] = 0;
+  const int size = static_cast<int>(length);
+  for (auto _ : state) {
+    if (GuessFileForm(text, size, FileForm{}).encoding != encoding) Fail("guessed wrong");
+  }
+  Finish(state, size);
 }
 
 // The check made after every open: the save's conversions of the editor
@@ -245,5 +265,6 @@ BENCHMARK(BM_IconvSjisToEuc);
 BENCHMARK(BM_ToCrLf);
 BENCHMARK(BM_FromCrLf);
 BENCHMARK(BM_DetectEncoding);
+BENCHMARK(BM_GuessFileForm)->DenseRange(0, kEncodingCount - 1);
 BENCHMARK(BM_DecodeStep);
 BENCHMARK(BM_KeepCheck);

@@ -14,33 +14,6 @@ inline unsigned JisToSjisReference(unsigned j1, unsigned j2) {
   return (s1 << 8) | s2;
 }
 
-inline bool IsEuc(unsigned char c) {
-  return c >= 0xA1 && c <= 0xFE;
-}
-
-// Pairs of 0xA1-0xFE become Shift_JIS, half-width katakana lose their single
-// shift; every other byte stays.
-inline std::string EucToSjisReference(const std::string& euc) {
-  std::string out;
-  for (size_t i = 0; i < euc.size();) {
-    const unsigned char a = euc[i];
-    const unsigned char b = i + 1 < euc.size() ? euc[i + 1] : 0;
-    if (a == 0x8E && b >= 0xA1 && b <= 0xDF) {  // half-width katakana
-      out.push_back(static_cast<char>(b));
-      i += 2;
-    } else if (IsEuc(a) && IsEuc(b)) {
-      const unsigned code = JisToSjisReference(a - 0x80, b - 0x80);
-      out.push_back(static_cast<char>(code >> 8));
-      out.push_back(static_cast<char>(code & 0xFF));
-      i += 2;
-    } else {
-      out.push_back(static_cast<char>(a));
-      i += 1;
-    }
-  }
-  return out;
-}
-
 // Every CR, LF and CR LF becomes CR LF.
 inline std::string ToCrLfReference(const std::string& text) {
   std::string out;

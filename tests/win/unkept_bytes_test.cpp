@@ -131,15 +131,6 @@ TEST_F(UnkeptBytes, TheWarningNamesTheKindAndEverySaveOverTheFileAsks) {
     EXPECT_NE(BoxScript::texts()[2].find(kReopenHint), std::string::npos);
     EXPECT_EQ(BoxScript::texts()[3].find(kReopenHint), std::string::npos);
   }
-  WriteBytes(File("nul16.txt"), ReadBytes(CorpusFolder() + "\\warn-utf16le-nul.txt"));
-  {
-    // Yes writes what the view holds: the text before U+0000.
-    BoxAnswerer yes(IDYES);
-    Command(window, ID_FILE_SAVE);
-  }
-  EXPECT_EQ(ReadBytes(File("nul16.txt")), std::string("\xFF\xFE"
-                                                      "a\0",
-                                                      4));
   {
     BoxAnswerer ok(IDOK);
     EXPECT_EQ(Open(File("emoji.txt")), 1);
