@@ -95,7 +95,6 @@ CharCost UnicodeCost(unsigned code) {
   // Emoji and kanji extensions; private use in the last two planes.
   if (code >= 0x10000)
     return code < 0xF0000 ? CharCost{CharKind::Symbol, kCostRareKanji} : kUnassigned;
-  if (code == 0xD7 || code == 0xF7) return kSymbol;  // × ÷ among the Latin-1 letters
   int low = 0, high = sizeof kBlocks / sizeof kBlocks[0] - 1;
   while (low < high) {  // the last block that starts at or before code
     const int middle = (low + high + 1) / 2;

@@ -7,9 +7,22 @@
 // second) and never read past the source's terminator. No allocation.
 #pragma once
 
-// The forms a file can take.
+// The forms a file can take, each with its name in messages and its name in
+// the status bar (none for Shift_JIS, the editor's own form). A new encoding
+// takes a row here, its reading in the guess, its conversion (the byte forms
+// in kanji_pairs.cpp, the Unicode forms in unicode.cpp), and its item under
+// File > 開き直す (resource.h, hakuzo.rc).
 enum class TextEncoding { Sjis, Euc, Utf8, Utf16Le, Utf16Be };
 constexpr int kEncodingCount = 5;
+constexpr const char* kEncodingNames[kEncodingCount] = {"Shift_JIS", "EUC-JP", "UTF-8", "UTF-16 LE",
+                                                        "UTF-16 BE"};
+constexpr const char* kEncodingShortNames[kEncodingCount] = {"", "EUC", "UTF-8", "UTF-16",
+                                                             "UTF-16"};
+// The Unicode forms come last; the editor's text reaches them through code
+// page 932.
+inline bool IsUnicode(TextEncoding encoding) {
+  return encoding >= TextEncoding::Utf8;
+}
 
 int HasLineBreak(const char* text);
 int NeedsEncodingCheck(const char* text);
@@ -28,6 +41,13 @@ TextEncoding DetectEncoding(const char* text, TextEncoding undecided);
 // Both take the end of the whole text (one past its last byte).
 int ScoreSjisLine(const char* lineStart, const char* textEnd);
 int ScoreEucLine(const char* lineStart, const char* textEnd);
+
+// The byte forms other than Shift_JIS (EUC-JP) to the editor's Shift_JIS,
+// and back, as EucToSjis and SjisToEuc do: 1 converted, 0 for a form that
+// needs nothing here (Shift_JIS, the Unicode forms), -1 for a result that
+// reached limit bytes.
+int ByteFormToSjis(TextEncoding encoding, char* destination, const char* source);
+int SjisToByteForm(TextEncoding encoding, char* destination, const char* source, int limit);
 
 // EUC-JP's half-width katakana (8E xx) become the single byte xx, so the
 // output is never longer than the input; a destination of the source's

@@ -134,10 +134,6 @@ Tally Read(TextEncoding encoding, const unsigned char* t, int count, const Bound
   return tally;
 }
 
-bool IsUnicode(TextEncoding encoding) {
-  return encoding != TextEncoding::Sjis && encoding != TextEncoding::Euc;
-}
-
 // Readings come in the order UTF-16, Shift_JIS, EUC-JP, UTF-8, and on a tie
 // the one read first stays, but for UTF-8, which beats the byte forms, and
 // EUC-JP, which beats Shift_JIS where the old two rules say EUC-JP.

@@ -233,3 +233,14 @@ int SjisToEuc(char* destination, const char* source, int limit) {
   *d = 0;
   return 0;
 }
+
+int ByteFormToSjis(TextEncoding encoding, char* destination, const char* source) {
+  if (encoding != TextEncoding::Euc) return 0;
+  EucToSjis(destination, source);
+  return 1;
+}
+
+int SjisToByteForm(TextEncoding encoding, char* destination, const char* source, int limit) {
+  if (encoding != TextEncoding::Euc) return 0;
+  return SjisToEuc(destination, source, limit) ? -1 : 1;
+}

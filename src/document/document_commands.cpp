@@ -164,7 +164,8 @@ void ShowDocumentForm(HWND mainWindow) {
   for (int id = ID_REOPEN_FIRST; id <= ID_REOPEN_LAST; ++id) {
     MarkCommand(mainWindow, id, static_cast<int>(Document.form.encoding) == id - ID_REOPEN_FIRST);
   }
-  ShowModeIndicators(FileFormName(Document.form), Document.form.lfMode);
+  ShowModeIndicators(kEncodingShortNames[static_cast<int>(Document.form.encoding)],
+                     Document.form.lfMode);
 }
 
 void ShowOpenWarning(HWND mainWindow) {
@@ -239,8 +240,9 @@ int SaveCommand(HWND mainWindow) {
   if (saved < 0) {
     char text[256];
     const int limit = FileFormLimit(Document.form);
-    FormatText(text, sizeof text, kFormTooLargeToSave, EncodingName(Document.form.encoding),
-               limit / 1000, limit % 1000);
+    FormatText(text, sizeof text, kFormTooLargeToSave,
+               kEncodingNames[static_cast<int>(Document.form.encoding)], limit / 1000,
+               limit % 1000);
     ShowMessage(mainWindow, text, MB_ICONWARNING);
     return 0;
   }

@@ -18,8 +18,7 @@ LoadOutcome DecodeLoadedText(DocumentState& document, long long count) {
     }
     CopyBack(document);
   }
-  if (document.form.encoding == TextEncoding::Euc) {
-    EucToSjis(document.ScratchBuffer, document.TextBuffer);
+  if (ByteFormToSjis(document.form.encoding, document.ScratchBuffer, document.TextBuffer)) {
     CopyBack(document);
   }
   return {LoadResult::Loaded, 0};
@@ -34,11 +33,11 @@ int EncodeTextForSave(DocumentState& document) {
     FromCrLf(document.ScratchBuffer, document.TextBuffer, BufferCapacity);  // never lengthens
     CopyBack(document);
   }
-  if (document.form.encoding == TextEncoding::Euc) {
-    // Half-width katakana take a byte more each: a form past the buffer is
-    // refused, never cut.
-    if (SjisToEuc(document.ScratchBuffer, document.TextBuffer, BufferCapacity)) return 0;
-    CopyBack(document);
-  }
+  // EUC-JP's half-width katakana take a byte more each: a form past the
+  // buffer is refused, never cut.
+  const int converted = SjisToByteForm(document.form.encoding, document.ScratchBuffer,
+                                       document.TextBuffer, BufferCapacity);
+  if (converted < 0) return 0;
+  if (converted) CopyBack(document);
   return 1;
 }

@@ -16,11 +16,6 @@ constexpr int kPieceUnits = 1024;
 WCHAR pieceUnits[kPieceUnits];
 WCHAR roundTrip[kPieceUnits];
 
-bool IsUnicode(TextEncoding encoding) {
-  return encoding == TextEncoding::Utf8 || encoding == TextEncoding::Utf16Le ||
-         encoding == TextEncoding::Utf16Be;
-}
-
 unsigned short* Units(WCHAR* units) {
   return reinterpret_cast<unsigned short*>(units);
 }
@@ -127,17 +122,6 @@ int EncodeFileForm(DocumentState& document) {
   if (IsUnicode(document.form.encoding)) return EncodeUnicode(document);
   document.formLength = TextLength(document.TextBuffer);
   return 1;
-}
-
-const char* FileFormName(const FileForm& form) {
-  static const char* const kNames[kEncodingCount] = {"", "EUC", "UTF-8", "UTF-16", "UTF-16"};
-  return kNames[static_cast<int>(form.encoding)];
-}
-
-const char* EncodingName(TextEncoding encoding) {
-  static const char* const kNames[kEncodingCount] = {"Shift_JIS", "EUC-JP", "UTF-8", "UTF-16 LE",
-                                                     "UTF-16 BE"};
-  return kNames[static_cast<int>(encoding)];
 }
 
 int FileFormLimit(const FileForm& form) {

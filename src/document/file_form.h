@@ -18,10 +18,6 @@ LoadOutcome DecodeFileForm(DocumentState& document, long long count,
 // fit the buffers: nothing may then be written.
 int EncodeFileForm(DocumentState& document);
 
-// The status bar's name of the form: empty for Shift_JIS.
-const char* FileFormName(const FileForm& form);
-// The name of an encoding in messages and menus: "Shift_JIS", "UTF-16 LE".
-const char* EncodingName(TextEncoding encoding);
 // The most bytes a save in the form can write.
 int FileFormLimit(const FileForm& form);
 
