@@ -5,7 +5,7 @@
 
 struct ShellOptions {
   int imeOnStartup;
-  int openMode;  // 40011, 40012 or 40013
+  int openMode;  // ID_OPEN_DEFAULT, ID_OPEN_LAST or ID_OPEN_MAXIMIZED
   int savePosition;
   int saveSize;
   int useHistory;

@@ -4,7 +4,7 @@
 
 #include "base/system_calls.h"
 #include "document/file_form.h"
-#include "document/path_helpers.h"
+#include "text/path_helpers.h"
 #include "text/text.h"
 
 namespace {

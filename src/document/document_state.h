@@ -3,10 +3,10 @@
 #pragma once
 
 #include "codec/codec.h"
+#include "text/text.h"
 
-constexpr int ReadCap = 56000;         // files of at most ReadCap - 1 bytes are read
-constexpr int BufferCapacity = 64000;  // the text buffers, without their terminator
-constexpr int kPathCapacity = 264;     // document path field; paths are at most 260 bytes
+constexpr int ReadCap = 56000;      // files of at most ReadCap - 1 bytes are read
+constexpr int kPathCapacity = 264;  // document path field; paths are at most 260 bytes
 constexpr int kMaxPathLength = 260;
 
 // What the load's decoding of a Unicode form could not carry into the view.

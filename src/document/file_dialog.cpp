@@ -6,7 +6,7 @@
 #include "base/system_calls.h"
 #include "document/document_state.h"
 #include "document/file_dialog_rules.h"
-#include "document/path_helpers.h"
+#include "text/path_helpers.h"
 #include "text/text.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "document/file_dialog_rules.h"
 
-#include "document/path_helpers.h"
+#include "text/path_helpers.h"
 #include "text/text.h"
 
 namespace {

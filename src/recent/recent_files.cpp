@@ -1,7 +1,6 @@
 #include "recent/recent_files.h"
 
 #include "base/shell_options.h"
-#include "document/document_state.h"
 #include "recent/recent_entry.h"
 #include "resource.h"
 #include "settings/settings_store.h"
@@ -81,10 +80,10 @@ void LoadRecentFiles(HWND mainWindow) {
   }
 }
 
-void AddRecentFile(HWND mainWindow) {
+void AddRecentFile(HWND mainWindow, const char* path) {
   if (!Shell.useHistory) return;
   char text[kRecentTextCapacity];
-  if (!ComposeRecentEntry(text, sizeof text, 0, Document.path)) return;
+  if (!ComposeRecentEntry(text, sizeof text, 0, path)) return;
   HMENU menu = FileMenu(mainWindow);
   if (Shell.recentCount == 0) InsertSeparator(menu, kFirstEntryPosition);
 
@@ -92,7 +91,7 @@ void AddRecentFile(HWND mainWindow) {
   for (int i = 0; i < Shell.recentCount && !id; ++i) {
     char listed[kRecentTextCapacity];
     UINT listedId = ReadEntry(menu, kFirstEntryPosition + i, listed);
-    if (lstrcmpiA(RecentEntryPathPart(listed), Document.path) == 0) {
+    if (lstrcmpiA(RecentEntryPathPart(listed), path) == 0) {
       DeleteMenu(menu, kFirstEntryPosition + i, MF_BYPOSITION);
       id = listedId;
     }

@@ -4,10 +4,10 @@
 
 #include "base/app_instance.h"
 #include "base/system_calls.h"
-#include "document/path_helpers.h"
 #include "relay/relay_text.h"
 #include "resource.h"
 #include "settings/settings_store.h"
+#include "text/path_helpers.h"
 #include "text/text.h"
 
 RelaySettings Relay;

@@ -1,6 +1,6 @@
 #include "relay/relay_text.h"
 
-#include "document/path_helpers.h"
+#include "text/path_helpers.h"
 #include "text/text.h"
 
 namespace {

@@ -3,13 +3,12 @@
 #include <type_traits>
 
 #include "base/menu_marks.h"
-#include "document/document_commands.h"
 #include "document/document_state.h"
 #include "document/file_form.h"
-#include "recent/recent_files.h"
 #include "relay/relay.h"
 #include "resource.h"
 #include "search/find_replace.h"
+#include "shell/document_commands.h"
 #include "shell/options.h"
 #include "shell/startup.h"
 #include "shell/window_placement.h"
@@ -32,23 +31,11 @@ void Call(HWND window, int argument) {
   }
 }
 
-// An option that its subsystem acts on: Allow, when given, may refuse the
-// change (and says why) before anything flips; Apply then acts on the new
-// value. Flipping stays here, so the subsystems need nothing of the shell.
-template <auto Apply, auto Allow = nullptr>
-void FlipThen(HWND window, int id) {
-  if constexpr (!std::is_null_pointer_v<decltype(Allow)>) {
-    if (!Allow(window)) return;
-  }
-  FlipOption(window, id);
-  Apply(window);
-}
-
 void Post(HWND window, int message) {
   PostMessageA(window, message, 0, 0);
 }
 
-// The EUC (id 40017) or LF mode of the document: it now differs from its
+// The EUC or LF mode of the document: it now differs from its
 // file in encoding or line ends, and the next save writes the new form.
 // Nothing goes to the settings file.
 void ToggleDocumentMode(HWND window, int id) {
@@ -90,7 +77,6 @@ constexpr Command kCommands[] = {
     {ID_FILE_SAVE, Call<SaveCommand>},
     {ID_FILE_NEW, Call<NewDocument>},
     {ID_FONT, Call<FontCommand>},
-    {ID_SAVE_SIZE, Call<SaveSizeCommand>},
     {ID_OPEN_DEFAULT, Call<OpenModeCommand>, ID_OPEN_DEFAULT},
     {ID_OPEN_LAST, Call<OpenModeCommand>, ID_OPEN_LAST},
     {ID_OPEN_MAXIMIZED, Call<OpenModeCommand>, ID_OPEN_MAXIMIZED},
@@ -99,11 +85,6 @@ constexpr Command kCommands[] = {
     {ID_RELAY_SETTINGS, Call<ShowRelaySettings>},
     {ID_EUC_MODE, ToggleDocumentMode, ID_EUC_MODE},
     {ID_LF_MODE, ToggleDocumentMode, ID_LF_MODE},
-    {ID_SAVE_POSITION, Call<SavePositionCommand>},
-    {ID_WORD_WRAP, FlipThen<ToggleWordWrap, CanToggleWordWrap>, ID_WORD_WRAP},
-    {ID_DEFAULT_EUC, Call<FlipOption>, ID_DEFAULT_EUC},
-    {ID_DEFAULT_LF, Call<FlipOption>, ID_DEFAULT_LF},
-    {ID_AUTO_INDENT, Call<FlipOption>, ID_AUTO_INDENT},
     // The dialog is forced for Ctrl+F and Ctrl+R only; the other keys ask
     // only while a string they need is still empty.
     {ID_FIND, Call<FindNext>, 1},
@@ -112,12 +93,9 @@ constexpr Command kCommands[] = {
     {ID_REPLACE, Call<ReplaceNext>, 1},
     {ID_REPLACE_NEXT, Call<ReplaceNext>, 0},
     {ID_REPLACE_PREVIOUS, Call<ReplacePrevious>, 0},
-    {ID_IME_ON_STARTUP, Call<FlipOption>, ID_IME_ON_STARTUP},
-    {ID_USE_HISTORY, FlipThen<ToggleHistory>, ID_USE_HISTORY},
     {ID_SELECT_ALL, Call<SelectAllText>},
     {ID_RELAY_NOW, Call<RelayNowCommand>},
     {ID_REFRESH, Call<RefreshCommand>},
-    {ID_STATUS_BAR, FlipThen<ToggleStatusBar, CanToggleStatusBar>, ID_STATUS_BAR},
     {ID_OPEN_WARNING, Call<ShowOpenWarning>},
 };
 
@@ -139,4 +117,6 @@ void RunCommand(HWND mainWindow, int id) {
       return;
     }
   }
+  // The options, one row each in their own table.
+  RunOption(mainWindow, id);
 }

@@ -3,11 +3,11 @@
 #include <shellapi.h>
 
 #include "base/shell_options.h"
-#include "document/document_commands.h"
 #include "document/document_state.h"
 #include "recent/recent_files.h"
 #include "relay/relay.h"
 #include "shell/commands.h"
+#include "shell/document_commands.h"
 #include "shell/options.h"
 #include "shell/window_placement.h"
 #include "statusbar/status_bar.h"
@@ -20,6 +20,7 @@ void CreateContents(HWND window) {
   LoadRelaySettings();
   LoadShellOptions(window);
   CreateStatusBar(window);
+  EditView.scratch = Document.ScratchBuffer;
   SetUpEditView(window);
   // A new window has nothing to lose: the document it replaces is none.
   SetModified(0);
@@ -54,7 +55,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       ShutDown(window);
       return 0;
     case WM_SIZE:
-      ResizeEditView(0, 0, LOWORD(lParam), HIWORD(lParam));
+      // The view takes the client area but for a status bar shown.
+      ResizeEditView(0, 0, LOWORD(lParam), HIWORD(lParam) - StatusBarHeight());
       ResizeStatusBar(0, 0, LOWORD(lParam), HIWORD(lParam));
       return 0;
     case WM_ACTIVATE:

@@ -19,22 +19,23 @@ struct Option {
   int id;  // the menu item that shows it
   int* flag;
   const SettingKey* key;
-  const SettingKey* writtenAs = nullptr;  // when written under another spelling
+  const SettingKey* writtenAs = nullptr;     // when written under another spelling
+  void (*apply)(HWND mainWindow) = nullptr;  // acts on the new value
+  int (*allow)(HWND mainWindow) = nullptr;   // may refuse the flip, and says why
 };
 
-// In the order they are read. Word wrap, the status bar and history have
-// their subsystem act after the flip (commands.cpp); the two placement
-// commands call FlipOption themselves.
+// In the order they are read. Flipping stays here, so the subsystems need
+// nothing of the shell.
 constexpr Option kOptions[] = {
     {ID_DEFAULT_EUC, &Document.defaultEuc, &kDefaultEuc},
     {ID_DEFAULT_LF, &Document.defaultLf, &kDefaultLf},
-    {ID_SAVE_POSITION, &Shell.savePosition, &kSavePosition},
-    {ID_SAVE_SIZE, &Shell.saveSize, &kSaveSize},
+    {ID_SAVE_POSITION, &Shell.savePosition, &kSavePosition, nullptr, KeepWindowPosition},
+    {ID_SAVE_SIZE, &Shell.saveSize, &kSaveSize, nullptr, KeepWindowSize},
     // Takes effect at the next start.
     {ID_IME_ON_STARTUP, &Shell.imeOnStartup, &kImeOnStartup, &kImeOnStartupWritten},
-    {ID_USE_HISTORY, &Shell.useHistory, &kUseHistory},
-    {ID_STATUS_BAR, &StatusBar.visible, &kStatusBar},
-    {ID_WORD_WRAP, &EditView.wordWrap, &kWordWrap},
+    {ID_USE_HISTORY, &Shell.useHistory, &kUseHistory, nullptr, ToggleHistory},
+    {ID_STATUS_BAR, &StatusBar.visible, &kStatusBar, nullptr, ToggleStatusBar, CanToggleStatusBar},
+    {ID_WORD_WRAP, &EditView.wordWrap, &kWordWrap, nullptr, ToggleWordWrap, CanToggleWordWrap},
     {ID_AUTO_INDENT, &EditView.autoIndent, &kAutoIndent},
 };
 
@@ -68,13 +69,15 @@ void LoadShellOptions(HWND mainWindow) {
   if (Shell.useHistory) LoadRecentFiles(mainWindow);
 }
 
-int FlipOption(HWND mainWindow, int id) {
+int RunOption(HWND mainWindow, int id) {
   for (const Option& option : kOptions) {
     if (option.id != id) continue;
+    if (option.allow && !option.allow(mainWindow)) return 1;
     *option.flag = *option.flag ? 0 : 1;
     MarkCommand(mainWindow, id, *option.flag);
     WriteSetting(option.writtenAs ? *option.writtenAs : *option.key, *option.flag);
-    return *option.flag;
+    if (option.apply) option.apply(mainWindow);
+    return 1;
   }
   return 0;
 }

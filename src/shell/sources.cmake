@@ -1,6 +1,7 @@
 list(APPEND HAKUZO_PURE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp)
 list(APPEND HAKUZO_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/commands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/document_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/options.cpp
   ${CMAKE_CURRENT_LIST_DIR}/startup.cpp)

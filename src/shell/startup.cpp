@@ -6,11 +6,11 @@
 #include "base/shell_options.h"
 #include "base/system_calls.h"
 #include "document/document_state.h"
-#include "document/path_helpers.h"
 #include "resource.h"
 #include "settings/settings_store.h"
 #include "shell/command_line.h"
 #include "shell/main_window.h"
+#include "text/path_helpers.h"
 #include "text/text.h"
 #include "version.h"
 

@@ -7,7 +7,6 @@
 #include "base/system_calls.h"
 #include "resource.h"
 #include "settings/settings_store.h"
-#include "shell/options.h"
 #include "shell/placement_math.h"
 
 namespace {
@@ -100,17 +99,13 @@ void SaveWindowPlacement(HWND mainWindow) {
   }
 }
 
-void SavePositionCommand(HWND mainWindow) {
+void KeepWindowPosition(HWND mainWindow) {
   // Switching off leaves the old position in the file, unread while off.
-  if (FlipOption(mainWindow, ID_SAVE_POSITION)) {
-    WritePosition(NormalRect(mainWindow));
-  }
+  if (Shell.savePosition) WritePosition(NormalRect(mainWindow));
 }
 
-void SaveSizeCommand(HWND mainWindow) {
-  if (FlipOption(mainWindow, ID_SAVE_SIZE)) {
-    WriteSize(NormalRect(mainWindow));
-  }
+void KeepWindowSize(HWND mainWindow) {
+  if (Shell.saveSize) WriteSize(NormalRect(mainWindow));
 }
 
 void OpenModeCommand(HWND mainWindow, int id) {

@@ -11,6 +11,8 @@ void RestoreWindowSize(HWND mainWindow);
 // Shutdown: writes what the options ask for, from the restored rectangle.
 void SaveWindowPlacement(HWND mainWindow);
 
-void SavePositionCommand(HWND mainWindow);      // 40019
-void SaveSizeCommand(HWND mainWindow);          // 40010
-void OpenModeCommand(HWND mainWindow, int id);  // 40011, 40012, 40013
+// After savePosition or saveSize flipped on: the rectangle written at once.
+void KeepWindowPosition(HWND mainWindow);
+void KeepWindowSize(HWND mainWindow);
+// The start mode's items, ID_OPEN_DEFAULT, ID_OPEN_LAST, ID_OPEN_MAXIMIZED.
+void OpenModeCommand(HWND mainWindow, int id);

@@ -85,10 +85,7 @@ void DestroyStatusBar() {
 }
 
 int StatusBarHeight() {
-  return StatusBar.barHeight;
-}
-int IsStatusBarVisible() {
-  return StatusBar.visible;
+  return StatusBar.visible ? StatusBar.barHeight : 0;
 }
 
 void ShowDocumentPath(const char* path) {

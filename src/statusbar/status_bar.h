@@ -32,8 +32,8 @@ int CanToggleStatusBar(HWND mainWindow);
 // and the bar laid out again.
 void ToggleStatusBar(HWND mainWindow);
 void DestroyStatusBar();
+// What the bar takes of the client area: its height while shown, else 0.
 int StatusBarHeight();
-int IsStatusBarVisible();
 void ShowDocumentPath(const char* path);
 void ShowModeIndicators(const char* form, int lf);
 void ShowCaretPosition();

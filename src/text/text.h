@@ -20,6 +20,9 @@ inline int SjisCharSize(const char* p, const char* end) {
   return IsSjisLead(static_cast<unsigned char>(p[0])) && p + 1 < end ? 2 : 1;
 }
 
+// The editor's text buffers hold this many bytes and a terminator.
+constexpr int BufferCapacity = 64000;
+
 int TextLength(const char* text);
 
 // Both return the length of the destination afterwards.

@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-#include "document/document_state.h"
+#include "text/text.h"
 #include "text/char_offsets.h"
 #include "view/edit_view.h"
 
@@ -13,7 +13,7 @@ namespace {
 // Copies the line into the scratch buffer; returns the bytes copied. The copy
 // is not terminated, so nothing past the returned count may be read.
 int CopyLine(HWND view, LRESULT line) {
-  char* buffer = Document.ScratchBuffer;
+  char* buffer = EditView.scratch;
   // The capacity goes into the first WORD; the buffer sits at an odd offset,
   // so the 16-bit value is stored bytewise rather than through a WORD pointer.
   WORD capacity = BufferCapacity;
@@ -32,7 +32,7 @@ int CaretColumn(HWND view, int copied) {
   LRESULT line = SendMessageA(view, EM_LINEFROMCHAR, start, 0);
   LRESULT lineStart = SendMessageA(view, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
   int column = static_cast<int>(static_cast<LRESULT>(start) - lineStart);
-  if (ViewCountsCharacters()) column = CharToByteOffset(Document.ScratchBuffer, copied, column);
+  if (ViewCountsCharacters()) column = CharToByteOffset(EditView.scratch, copied, column);
   return column;
 }
 
@@ -43,7 +43,7 @@ void PostLeadingBlanks(HWND view) {
   int copied = CopyLine(view, line);
   int column = CaretColumn(view, copied);
   int limit = column < copied ? column : copied;
-  const char* text = Document.ScratchBuffer;
+  const char* text = EditView.scratch;
   for (int i = 0; i < limit; ++i) {
     char byte = text[i];
     if (byte != ' ' && byte != '\t') break;

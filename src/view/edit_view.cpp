@@ -2,9 +2,7 @@
 
 #include "base/app_instance.h"
 #include "base/menu_marks.h"
-#include "document/document_state.h"
 #include "resource.h"
-#include "statusbar/status_bar.h"
 #include "text/char_offsets.h"
 #include "text/text.h"
 #include "view/auto_indent.h"
@@ -28,11 +26,6 @@ DWORD StyleFor(int wordWrap) {
   return wordWrap ? kEditStyleWrap : kEditStyleNoWrap;
 }
 
-// The status bar, while shown, keeps its height free below the view.
-int BarHeight() {
-  return IsStatusBarVisible() ? StatusBarHeight() : 0;
-}
-
 void SubclassView() {
   EditView.baseWndProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(EditView.view, GWLP_WNDPROC));
   SetWindowLongPtrA(EditView.view, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditSubclassProc));
@@ -51,28 +44,29 @@ void CentreCaretLine() {
   SendMessageA(view, EM_LINESCROLL, 0, (caretLine - firstLine) / 2);
 }
 
+// The control over area (in the main window's client coordinates).
+void CreateEditControl(HWND mainWindow, const RECT& area) {
+  EditView.view = CreateWindowExA(
+      WS_EX_CLIENTEDGE, "EDIT", nullptr, StyleFor(EditView.wordWrap), area.left, area.top,
+      area.right - area.left, area.bottom - area.top, mainWindow,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_REFRESH)), AppInstance(), nullptr);
+  SendMessageA(EditView.view, EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(kTabStops));
+  // The control's own largest limit; the document buffers are not its bound.
+  SendMessageA(EditView.view, EM_LIMITTEXT, 0, 0);
+}
+
 }  // namespace
 
 void SetUpEditView(HWND mainWindow) {
   // Auto-indent works only without wrapping; its mark stays while greyed.
   GreyCommand(mainWindow, ID_AUTO_INDENT, EditView.wordWrap);
   LoadViewColors();
-  CreateEditControl(mainWindow);
+  RECT client;
+  GetClientRect(mainWindow, &client);
+  CreateEditControl(mainWindow, client);
   SendMessageA(EditView.view, WM_SETFONT, reinterpret_cast<WPARAM>(LoadEditFont()), TRUE);
   SubclassView();
   SetFocus(EditView.view);
-}
-
-void CreateEditControl(HWND mainWindow) {
-  RECT client;
-  GetClientRect(mainWindow, &client);
-  EditView.view = CreateWindowExA(
-      WS_EX_CLIENTEDGE, "EDIT", nullptr, StyleFor(EditView.wordWrap), 0, 0,
-      client.right - client.left, client.bottom - client.top - BarHeight(), mainWindow,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_REFRESH)), AppInstance(), nullptr);
-  SendMessageA(EditView.view, EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(kTabStops));
-  // The control's own largest limit; the document buffers are not its bound.
-  SendMessageA(EditView.view, EM_LIMITTEXT, 0, 0);
 }
 
 LRESULT CALLBACK EditSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -105,9 +99,13 @@ void ToggleWordWrap(HWND mainWindow) {
   int count = GetWindowTextA(EditView.view, text, length + 1);
   text[count < length ? count : length] = 0;
 
+  // The new control takes the old one's place.
+  RECT area;
+  GetWindowRect(EditView.view, &area);
+  MapWindowPoints(nullptr, mainWindow, reinterpret_cast<POINT*>(&area), 2);
   UnsubclassView();
   DestroyWindow(EditView.view);
-  CreateEditControl(mainWindow);
+  CreateEditControl(mainWindow, area);
   SubclassView();
 
   SetWindowTextA(EditView.view, text);
@@ -133,7 +131,7 @@ void DestroyEditView() {
 void ResizeEditView(int x, int y, int width, int height) {
   // The window's creation moves it before the view exists.
   if (!EditView.view) return;
-  MoveWindow(EditView.view, x, y, width, height - BarHeight(), TRUE);
+  MoveWindow(EditView.view, x, y, width, height, TRUE);
 }
 
 void SetEditText(const char* text) {
@@ -161,7 +159,7 @@ bool ViewCountsCharacters() {
 
 void ViewPositionsToBytes(int* positions, int count) {
   if (!ViewCountsCharacters()) return;
-  char* text = Document.ScratchBuffer;
+  char* text = EditView.scratch;
   GetEditText(text, BufferCapacity);
   int length = TextLength(text);
   for (int i = 0; i < count; ++i) positions[i] = CharToByteOffset(text, length, positions[i]);

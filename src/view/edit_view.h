@@ -10,6 +10,9 @@ struct EditViewState {
   int wordWrap;
   int autoIndent;
   int modifiedCache;
+  // A work area of BufferCapacity + 1 bytes, its content meaningless between
+  // uses: the document's scratch buffer, handed over by the shell.
+  char* scratch;
 };
 
 extern EditViewState EditView;
@@ -21,8 +24,8 @@ static_assert(kEditBaseStyle == 0x50201044, "the view keeps the style it always 
 constexpr DWORD kEditStyleWrap = kEditBaseStyle | ES_NOHIDESEL;
 constexpr DWORD kEditStyleNoWrap = kEditStyleWrap | WS_HSCROLL;
 
+// Over the whole client area; the shell lays it out beside the status bar.
 void SetUpEditView(HWND mainWindow);
-void CreateEditControl(HWND mainWindow);
 LRESULT CALLBACK EditSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Warns and returns 0 when the text is too large to be carried across to a
 // new control; 1 otherwise.
@@ -32,6 +35,7 @@ int CanToggleWordWrap(HWND mainWindow);
 void ToggleWordWrap(HWND mainWindow);
 void SelectAllText();
 void DestroyEditView();
+// The area the shell leaves it: the client area less a status bar shown.
 void ResizeEditView(int x, int y, int width, int height);
 void SetEditText(const char* text);
 // Copies the whole text into buffer (capacity bytes, terminator included).

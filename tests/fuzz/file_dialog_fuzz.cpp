@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "document/file_dialog_rules.h"
-#include "document/path_helpers.h"
 #include "fuzz_support.h"
+#include "text/path_helpers.h"
 #include "text/text.h"
 
 namespace {

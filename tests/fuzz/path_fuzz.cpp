@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "document/path_helpers.h"
 #include "fuzz_support.h"
 #include "references.h"
 #include "shell/command_line.h"
+#include "text/path_helpers.h"
 
 namespace {
 

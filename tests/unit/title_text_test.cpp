@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "document/path_helpers.h"
+#include "text/path_helpers.h"
 
 TEST(TitleText, NamedDocumentAndModifiedMark) {
   char title[kTitleCapacity];

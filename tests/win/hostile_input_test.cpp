@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "base/shell_options.h"
-#include "document/document_commands.h"
 #include "document/document_state.h"
 #include "expected_texts.h"
 #include "harness.h"
@@ -19,6 +18,7 @@
 #include "resource.h"
 #include "search/find_replace.h"
 #include "settings/settings_keys.h"
+#include "shell/document_commands.h"
 #include "shell/startup.h"
 #include "text/text.h"
 #include "view/edit_view.h"

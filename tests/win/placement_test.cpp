@@ -8,6 +8,7 @@
 #include "base/system_calls.h"
 #include "harness.h"
 #include "shell/startup.h"
+#include "shell/options.h"
 #include "shell/window_placement.h"
 #include "window_fixture.h"
 

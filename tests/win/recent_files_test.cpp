@@ -13,6 +13,7 @@
 #include "recent/recent_files.h"
 #include "resource.h"
 #include "settings/settings_store.h"
+#include "shell/document_commands.h"
 #include "text/text.h"
 
 namespace {

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "document/document_commands.h"
 #include "document/document_state.h"
 #include "harness.h"
+#include "shell/document_commands.h"
 #include "text/text.h"
 
 class MainWindowTest : public testing::Test {

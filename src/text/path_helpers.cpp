@@ -1,4 +1,4 @@
-#include "document/path_helpers.h"
+#include "text/path_helpers.h"
 
 #include "text/text.h"
 

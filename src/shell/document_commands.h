@@ -25,5 +25,7 @@ int SaveCommand(HWND mainWindow);
 int SaveAsCommand(HWND mainWindow);
 void OpenDroppedFile(HWND mainWindow, HDROP drop);
 void OpenRecentItem(HWND mainWindow, int id);
+// The document's path to the top of the recent list.
+void AddRecentFile(HWND mainWindow);
 // Appends " *" to the title once, at the first change.
 void MarkTitleModified(HWND mainWindow);

@@ -1,4 +1,4 @@
-#include "document/document_commands.h"
+#include "shell/document_commands.h"
 
 #include "base/app_instance.h"
 #include "base/menu_marks.h"
@@ -8,12 +8,12 @@
 #include "document/file_dialog.h"
 #include "document/file_form.h"
 #include "document/keep_check.h"
-#include "document/path_helpers.h"
 #include "document/title_text.h"
 #include "recent/recent_files.h"
 #include "relay/relay.h"
 #include "resource.h"
 #include "statusbar/status_bar.h"
+#include "text/path_helpers.h"
 #include "text/text.h"
 #include "view/edit_view.h"
 
@@ -177,6 +177,10 @@ void ShowOpenWarning(HWND mainWindow) {
              kind == UnkeptKind::ZeroBytes ? kAfterNulEffect : kUnkeptEffect,
              pendingGuessed ? kReopenHint : "");
   ShowMessage(mainWindow, text, MB_ICONWARNING);
+}
+
+void AddRecentFile(HWND mainWindow) {
+  AddRecentFile(mainWindow, Document.path);
 }
 
 void MarkTitleModified(HWND mainWindow) {
