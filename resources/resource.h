@@ -40,6 +40,7 @@
 #define ID_WORD_WRAP 40023
 #define ID_DEFAULT_EUC 40028
 #define ID_DEFAULT_LF 40029
+#define ID_DEFAULT_UTF8 40030
 #define ID_AUTO_INDENT 40033
 #define ID_FIND 40036
 #define ID_FIND_NEXT 40037
@@ -60,6 +61,15 @@
 #define ID_REOPEN_UTF16BE 40054
 #define ID_REOPEN_FIRST ID_REOPEN_SJIS
 #define ID_REOPEN_LAST ID_REOPEN_UTF16BE
+// オプション > 文字 > 文字コード: the form the next save writes.
+#define ID_FORM_SJIS 40060
+#define ID_FORM_EUC 40061
+#define ID_FORM_UTF8 40062
+#define ID_FORM_UTF8_BOM 40063
+#define ID_FORM_UTF16LE 40064
+#define ID_FORM_UTF16BE 40065
+#define ID_FORM_FIRST ID_FORM_SJIS
+#define ID_FORM_LAST ID_FORM_UTF16BE
 // The internal refresh command; also the child id of the edit view.
 #define ID_REFRESH 40100
 // Internal: the warning of an open, posted so that it comes after the window.

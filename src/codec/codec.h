@@ -18,6 +18,18 @@ constexpr const char* kEncodingNames[kEncodingCount] = {"Shift_JIS", "EUC-JP", "
                                                         "UTF-16 BE"};
 constexpr const char* kEncodingShortNames[kEncodingCount] = {"", "EUC", "UTF-8", "UTF-16",
                                                              "UTF-16"};
+// The forms a user can choose for the next save (オプション > 文字 >
+// 文字コード), in the order of its items.
+struct FormChoice {
+  TextEncoding encoding;
+  int byteOrderMark;  // UTF-16 is written with its mark, as Windows writes it
+};
+constexpr FormChoice kFormChoices[] = {
+    {TextEncoding::Sjis, 0}, {TextEncoding::Euc, 0},     {TextEncoding::Utf8, 0},
+    {TextEncoding::Utf8, 1}, {TextEncoding::Utf16Le, 1}, {TextEncoding::Utf16Be, 1},
+};
+constexpr int kFormChoiceCount = sizeof kFormChoices / sizeof kFormChoices[0];
+
 // The Unicode forms come last; the editor's text reaches them through code
 // page 932.
 inline bool IsUnicode(TextEncoding encoding) {

@@ -28,6 +28,9 @@ const char* KeptCopyPath();
 // alias, a link. A name that leads to no file names another one.
 int IsSameFile(const char* a, const char* b);
 
+// The stamp of the file at path; 0 when there is no such file.
+int ReadFileStamp(const char* path, FileStamp* stamp);
+
 // Reads the file named by Document.path into TextBuffer in editor form, in
 // the encoding named, or else in the one recognised.
 LoadOutcome LoadDocument(const TextEncoding* named = nullptr);

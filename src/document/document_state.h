@@ -14,6 +14,12 @@ constexpr int kLostMalformed = 1;   // bytes not well-formed in the encoding
 constexpr int kLostUnmappable = 2;  // characters without a Shift_JIS code
 constexpr int kLostAfterNul = 4;    // a U+0000, after which the text ends
 
+// A file's size and last-write time, as the file system gives them.
+struct FileStamp {
+  unsigned long long size;
+  unsigned long long writeTime;
+};
+
 struct DocumentState {
   char path[kPathCapacity];  // empty: an untitled new document
   char TextBuffer[BufferCapacity + 1];
@@ -23,6 +29,7 @@ struct DocumentState {
   FileForm form;
   int defaultLf;
   int defaultEuc;
+  int defaultUtf8;  // exclusive with defaultEuc: the options see to it
   // 1 while the file at path holds bytes that a save of this document would
   // change although nobody edited them; a save over it asks first.
   int saveAltersFile;
@@ -30,6 +37,10 @@ struct DocumentState {
   // UTF-16 form holds zero bytes.
   int formLength;
   int decodeLoss;  // kLost* bits of the last load
+  // The file as it was at the open or the last save here; a save over a file
+  // that another program changed since then asks first.
+  FileStamp stamp;
+  int stampKnown;
 };
 
 extern DocumentState Document;

@@ -94,8 +94,9 @@ int EncodeUnicode(DocumentState& d) {
 }  // namespace
 
 void ResetFileForm(DocumentState& document) {
-  document.form = {document.defaultEuc ? TextEncoding::Euc : TextEncoding::Sjis, 0,
-                   document.defaultLf, 0};
+  TextEncoding encoding = document.defaultEuc ? TextEncoding::Euc : TextEncoding::Sjis;
+  if (document.defaultUtf8) encoding = TextEncoding::Utf8;
+  document.form = {encoding, 0, document.defaultLf, 0};
   document.decodeLoss = 0;
 }
 
@@ -130,11 +131,18 @@ int FileFormLimit(const FileForm& form) {
   return IsUnicode(form.encoding) ? BufferCapacity : BufferCapacity - 1;
 }
 
-void SwitchEucForm(FileForm& form) {
-  form.encoding = form.encoding == TextEncoding::Euc ? TextEncoding::Sjis : TextEncoding::Euc;
-  form.byteOrderMark = 0;
+void ChooseFileForm(FileForm& form, int choice) {
+  form.encoding = kFormChoices[choice].encoding;
+  form.byteOrderMark = kFormChoices[choice].byteOrderMark;
 }
 
-void SwitchLfForm(FileForm& form) {
-  form.lfMode = form.lfMode ? 0 : 1;
+int FileFormChoice(const FileForm& form) {
+  int choice = 0;
+  while (choice < kFormChoiceCount - 1 &&
+         (kFormChoices[choice].encoding != form.encoding ||
+          (form.encoding == TextEncoding::Utf8 &&
+           kFormChoices[choice].byteOrderMark != form.byteOrderMark))) {
+    ++choice;
+  }
+  return choice;
 }

@@ -21,7 +21,7 @@ int EncodeFileForm(DocumentState& document);
 // The most bytes a save in the form can write.
 int FileFormLimit(const FileForm& form);
 
-// The EUC item: EUC-JP becomes Shift_JIS, any other form EUC-JP. The LF
-// item: bare LF and CR LF swap.
-void SwitchEucForm(FileForm& form);
-void SwitchLfForm(FileForm& form);
+// The form the next save writes, as kFormChoices[choice] names it.
+void ChooseFileForm(FileForm& form, int choice);
+// The item of kFormChoices that shows form.
+int FileFormChoice(const FileForm& form);

@@ -15,6 +15,10 @@ RelaySettings Relay;
 namespace {
 
 constexpr const char* kRelayFailed = "ファイルの受け渡しに失敗しました";
+// After the too-large notice while no editor takes such files.
+constexpr const char* kNoEditorHint =
+    "\n「オプション」>「他エディタ」でエディタを指定すると、このようなファイルを"
+    "そのエディタで開けます。";
 
 // The editor runs on its own: own console, own process group, default error mode.
 constexpr DWORD kEditorCreationFlags =
@@ -118,6 +122,7 @@ int OfferRelay(HWND mainWindow, const char* path, unsigned long long size) {
   char text[kRelayMessageCapacity];
   ComposeTooLargeNotice(text, sizeof text, path, size);
   if (!Relay.RelayProcess) {
+    AppendText(text, sizeof text, kNoEditorHint);
     ShowMessage(mainWindow, text, MB_OK);
     return 0;
   }

@@ -36,8 +36,9 @@ void ProgramFileName(char* shown, int capacity, const char* processName) {
 int ComposeTooLargeNotice(char* notice, int capacity, const char* path, unsigned long long size) {
   char name[kRelayShownNameMax + 1];
   ShortenName(name, sizeof name, FileNamePart(path));
-  return FormatText(notice, capacity, "この文書は Hakuzo で開くには大きすぎます\n%s : %llukB", name,
-                    size / 1024);
+  return FormatText(notice, capacity,
+                    "この文書は Hakuzo で開くには大きすぎます (55,999 バイトまで)\n%s : %llukB",
+                    name, size / 1024);
 }
 
 int AppendRelayQuestion(char* text, int capacity, const char* processName) {

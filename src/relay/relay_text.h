@@ -2,13 +2,15 @@
 // buffers: the too-large notice, the question, and the editor's command line.
 #pragma once
 
-constexpr int kRelayMessageCapacity = 256;
+constexpr int kRelayMessageCapacity = 384;
 constexpr int kRelayCommandCapacity = 512;
 // A file or editor name longer than this is shown cut, ending in "...", so
-// that notice and question together always fit kRelayMessageCapacity.
+// that notice and question (or the pointer to the setting) always fit
+// kRelayMessageCapacity.
 constexpr int kRelayShownNameMax = 72;
 
-// "<notice>\n<file name> : <size / 1024>kB" for the document at path.
+// "<notice with the limit>\n<file name> : <size / 1024>kB" for the document at
+// path.
 int ComposeTooLargeNotice(char* notice, int capacity, const char* path, unsigned long long size);
 
 // Appends "\nこの文書を <editor's file name> に受け渡しますか？" to text.

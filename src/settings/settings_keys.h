@@ -22,6 +22,7 @@ inline constexpr SettingKey kWordWrap{"Set", "Term Right", 1, nullptr};
 inline constexpr SettingKey kAutoIndent{"Set", "Auto Indent", 0, nullptr};
 inline constexpr SettingKey kDefaultEuc{"Set", "Default EUC", 0, nullptr};
 inline constexpr SettingKey kDefaultLf{"Set", "Default LF", 0, nullptr};
+inline constexpr SettingKey kDefaultUtf8{"Set", "Default UTF8", 0, nullptr};
 // Read under one spelling and written under another; the INI functions match
 // key names without regard to case, so both name the same key.
 inline constexpr SettingKey kImeOnStartup{"Set", "IME on Startup", 0, nullptr};

@@ -35,18 +35,19 @@ void Post(HWND window, int message) {
   PostMessageA(window, message, 0, 0);
 }
 
-// The EUC or LF mode of the document: it now differs from its
-// file in encoding or line ends, and the next save writes the new form.
-// Nothing goes to the settings file.
-void ToggleDocumentMode(HWND window, int id) {
-  if (id == ID_EUC_MODE) {
-    SwitchEucForm(Document.form);
+// The EUC item (ticked EUC-JP, unticked Shift_JIS), the LF item and the
+// items of 文字コード: the form of the next save.
+void ChooseForm(HWND window, int id) {
+  FileForm form = Document.form;
+  if (id == ID_LF_MODE) {
+    form.lfMode = !form.lfMode;
+  } else if (id == ID_EUC_MODE) {
+    ChooseFileForm(form, form.encoding == TextEncoding::Euc ? ID_FORM_SJIS - ID_FORM_FIRST
+                                                            : ID_FORM_EUC - ID_FORM_FIRST);
   } else {
-    SwitchLfForm(Document.form);
+    ChooseFileForm(form, id - ID_FORM_FIRST);
   }
-  ShowDocumentForm(window);
-  SetModified(1);
-  MarkTitleModified(window);
+  SetDocumentForm(window, form);
 }
 
 // Hands the document to the external editor and ends without the shutdown:
@@ -83,8 +84,8 @@ constexpr Command kCommands[] = {
     {ID_TEXT_COLOR, Call<TextColorCommand>},  // repaints the view itself
     {ID_BACK_COLOR, Call<BackColorCommand>},  // repaints the view itself
     {ID_RELAY_SETTINGS, Call<ShowRelaySettings>},
-    {ID_EUC_MODE, ToggleDocumentMode, ID_EUC_MODE},
-    {ID_LF_MODE, ToggleDocumentMode, ID_LF_MODE},
+    {ID_EUC_MODE, ChooseForm, ID_EUC_MODE},
+    {ID_LF_MODE, ChooseForm, ID_LF_MODE},
     // The dialog is forced for Ctrl+F and Ctrl+R only; the other keys ask
     // only while a string they need is still empty.
     {ID_FIND, Call<FindNext>, 1},
@@ -104,6 +105,10 @@ constexpr Command kCommands[] = {
 void RunCommand(HWND mainWindow, int id) {
   if (id >= ID_RECENT_FIRST && id <= ID_RECENT_LAST) {
     OpenRecentItem(mainWindow, id);
+    return;
+  }
+  if (id >= ID_FORM_FIRST && id <= ID_FORM_LAST) {
+    ChooseForm(mainWindow, id);
     return;
   }
   // File > 開き直す: one item an encoding, in their order.

@@ -58,6 +58,8 @@ constexpr const char* kAfterNulEffect =
 // Said when the encoding was guessed, not named.
 constexpr const char* kReopenHint =
     "\n\n文字コードの判定が違うときは、「ファイル」>「開き直す」で読み直せます。";
+constexpr const char* kChangedOnDisk =
+    "このファイルは他のプログラムで変更されています。上書きしますか？";
 constexpr const char* kSaveAltersFile =
     "このファイルには Hakuzo がそのまま保持できないバイトがあります。\n"
     "上書き保存すると、編集していない部分も変わります。\n\n上書き保存しますか？";
@@ -72,6 +74,7 @@ void UpdateTitle(HWND mainWindow) {
 
 // File > 開き直す holds one item an encoding, in their order.
 static_assert(ID_REOPEN_LAST - ID_REOPEN_FIRST + 1 == kEncodingCount, "one item an encoding");
+static_assert(ID_FORM_LAST - ID_FORM_FIRST + 1 == kFormChoiceCount, "one item a form");
 
 // An untitled document has no file to read again.
 void EnableReopen(HWND mainWindow) {
@@ -94,6 +97,7 @@ void StartUntitled(HWND mainWindow) {
   Document.TextBuffer[0] = 0;
   Document.path[0] = 0;
   Document.saveAltersFile = 0;
+  Document.stampKnown = 0;
   SetEditText(Document.TextBuffer);
   SetWindowTextA(mainWindow, kAppName);
   SetModified(0);
@@ -143,6 +147,16 @@ void PresentDocument(HWND mainWindow, bool guessed) {
   if (pendingWarning) PostMessageA(mainWindow, WM_COMMAND, ID_OPEN_WARNING, 0);
 }
 
+// A save over a file that another program changed since the open or the
+// last save here asks first; No is the default. A file gone is saved anew.
+int AllowSaveOverChange(HWND mainWindow) {
+  FileStamp now;
+  if (!Document.stampKnown || !ReadFileStamp(Document.path, &now)) return 1;
+  if (now.size == Document.stamp.size && now.writeTime == Document.stamp.writeTime) return 1;
+  return ShowMessage(mainWindow, kChangedOnDisk, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) ==
+         IDYES;
+}
+
 // The save over a file that it would change asks first; No is the default.
 int AllowSaveOverFile(HWND mainWindow) {
   if (!Document.saveAltersFile) return 1;
@@ -164,8 +178,17 @@ void ShowDocumentForm(HWND mainWindow) {
   for (int id = ID_REOPEN_FIRST; id <= ID_REOPEN_LAST; ++id) {
     MarkCommand(mainWindow, id, static_cast<int>(Document.form.encoding) == id - ID_REOPEN_FIRST);
   }
+  CheckMenuRadioItem(GetMenu(mainWindow), ID_FORM_FIRST, ID_FORM_LAST,
+                     ID_FORM_FIRST + FileFormChoice(Document.form), MF_BYCOMMAND);
   ShowModeIndicators(kEncodingShortNames[static_cast<int>(Document.form.encoding)],
                      Document.form.lfMode);
+}
+
+void SetDocumentForm(HWND mainWindow, const FileForm& form) {
+  Document.form = form;
+  ShowDocumentForm(mainWindow);
+  SetModified(1);
+  MarkTitleModified(mainWindow);
 }
 
 void ShowOpenWarning(HWND mainWindow) {
@@ -237,7 +260,7 @@ int OpenDocument(HWND mainWindow, const TextEncoding* named) {
 int SaveCommand(HWND mainWindow) {
   if (RefuseTextTooLargeToSave(mainWindow)) return 0;
   if (!Document.path[0]) return SaveAsCommand(mainWindow);
-  if (!AllowSaveOverFile(mainWindow)) return 0;
+  if (!AllowSaveOverChange(mainWindow) || !AllowSaveOverFile(mainWindow)) return 0;
   // The text fits: the refusal above has measured it.
   GetEditText(Document.TextBuffer, BufferCapacity + 1);
   int saved = SaveDocument();
@@ -258,6 +281,7 @@ int SaveCommand(HWND mainWindow) {
   }
   // The file now holds what the editor wrote, and gives it back.
   Document.saveAltersFile = 0;
+  Document.stampKnown = ReadFileStamp(Document.path, &Document.stamp);
   AddRecentFile(mainWindow);
   SetModified(0);
   UpdateTitle(mainWindow);
@@ -270,7 +294,7 @@ int SaveAsCommand(HWND mainWindow) {
   CopyText(before, sizeof before, Document.path);
   if (!RunFileDialog(mainWindow, Document.path, 1)) return 0;
   // Another file holds nothing to keep; the same one, by any name, still does.
-  if (!IsSameFile(before, Document.path)) Document.saveAltersFile = 0;
+  if (!IsSameFile(before, Document.path)) Document.saveAltersFile = Document.stampKnown = 0;
   return SaveCommand(mainWindow);
 }
 

@@ -19,6 +19,9 @@ void ReopenDocument(HWND mainWindow, TextEncoding encoding);
 // The EUC and LF items, the encoding checked under 開き直す and the status
 // bar's form parts, from the form.
 void ShowDocumentForm(HWND mainWindow);
+// The form the next save writes, as オプション > 文字 sets it: the document
+// now differs from its file. Nothing goes to the settings file.
+void SetDocumentForm(HWND mainWindow, const FileForm& form);
 // The warning of the last open about bytes a save would change, once.
 void ShowOpenWarning(HWND mainWindow);
 int SaveCommand(HWND mainWindow);

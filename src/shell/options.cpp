@@ -22,12 +22,18 @@ struct Option {
   const SettingKey* writtenAs = nullptr;     // when written under another spelling
   void (*apply)(HWND mainWindow) = nullptr;  // acts on the new value
   int (*allow)(HWND mainWindow) = nullptr;   // may refuse the flip, and says why
+  int excludes = 0;                          // the option that goes off as this one goes on
 };
 
 // In the order they are read. Flipping stays here, so the subsystems need
 // nothing of the shell.
 constexpr Option kOptions[] = {
-    {ID_DEFAULT_EUC, &Document.defaultEuc, &kDefaultEuc},
+    // A new document is EUC-JP or UTF-8 or else Shift_JIS; a file that was
+    // given both reads as UTF-8.
+    {ID_DEFAULT_EUC, &Document.defaultEuc, &kDefaultEuc, nullptr, nullptr, nullptr,
+     ID_DEFAULT_UTF8},
+    {ID_DEFAULT_UTF8, &Document.defaultUtf8, &kDefaultUtf8, nullptr, nullptr, nullptr,
+     ID_DEFAULT_EUC},
     {ID_DEFAULT_LF, &Document.defaultLf, &kDefaultLf},
     {ID_SAVE_POSITION, &Shell.savePosition, &kSavePosition, nullptr, KeepWindowPosition},
     {ID_SAVE_SIZE, &Shell.saveSize, &kSaveSize, nullptr, KeepWindowSize},
@@ -48,12 +54,23 @@ void OpenInputMethod(HWND mainWindow) {
   ime->immReleaseContext(mainWindow, context);
 }
 
+// Turns off the option that option excludes, as the user would.
+void TurnOffExcluded(HWND mainWindow, const Option& option, bool write) {
+  for (const Option& other : kOptions) {
+    if (other.id != option.excludes || !*other.flag) continue;
+    *other.flag = 0;
+    MarkCommand(mainWindow, other.id, 0);
+    if (write) WriteSetting(*other.key, 0);
+  }
+}
+
 }  // namespace
 
 void LoadShellOptions(HWND mainWindow) {
   for (const Option& option : kOptions) {
     *option.flag = ReadSettingInt(*option.key);
     MarkCommand(mainWindow, option.id, *option.flag);
+    if (*option.flag) TurnOffExcluded(mainWindow, option, false);
   }
   // Any other stored number would check an unrelated menu item and none of
   // the three; start-up treats it as the default mode, so the mark says so.
@@ -76,6 +93,7 @@ int RunOption(HWND mainWindow, int id) {
     *option.flag = *option.flag ? 0 : 1;
     MarkCommand(mainWindow, id, *option.flag);
     WriteSetting(option.writtenAs ? *option.writtenAs : *option.key, *option.flag);
+    if (*option.flag) TurnOffExcluded(mainWindow, option, true);
     if (option.apply) option.apply(mainWindow);
     return 1;
   }

@@ -7,7 +7,7 @@
 
 namespace {
 
-const std::string kNoticeHead = "この文書は Hakuzo で開くには大きすぎます\n";
+const std::string kNoticeHead = "この文書は Hakuzo で開くには大きすぎます (55,999 バイトまで)\n";
 
 std::string Notice(const char* path, unsigned long long size) {
   char text[kRelayMessageCapacity];

@@ -107,6 +107,13 @@ TEST_F(DocumentCommands, OpensBothFormsAndSavesThemBackByteExact) {
   EXPECT_EQ(WindowTitle(window), "euc.txt - Hakuzo *");
   Command(window, ID_FILE_SAVE);
   EXPECT_EQ(ReadBytes(File("euc.txt")), "z\x93\xfa\x96\x7b\nabc\n");
+  // Another program's change is not written over unasked: No keeps it.
+  WriteBytes(File("euc.txt"), "theirs");
+  Script script({{IDNO, ""}});
+  EXPECT_EQ(SaveCommand(window), 0);
+  ASSERT_EQ(Script::texts(), std::vector<std::string>{kChangedOnDisk});
+  EXPECT_EQ(Script::boxes()[0].type, UINT{MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2});
+  EXPECT_EQ(ReadBytes(File("euc.txt")), "theirs");
 }
 
 // Each file reopened in the encoding the user names: shown in it, named in
@@ -162,6 +169,24 @@ TEST_F(DocumentCommands, ReopenReadsTheFileAgainInTheEncodingNamed) {
   SetEditText("\x82\xA0");
   Command(window, ID_FILE_SAVE);
   EXPECT_EQ(ReadBytes(File("empty.txt")), "\xE3\x81\x82");
+  // Each item of 文字コード, chosen and saved, writes あ in its form.
+  const char* forms[] = {"\x82\xA0",         "\xA4\xA2",
+                         "\xE3\x81\x82",     "\xEF\xBB\xBF\xE3\x81\x82",
+                         "\xFF\xFE\x42\x30", "\xFE\xFF\x30\x42"};
+  for (int id = ID_FORM_FIRST; id <= ID_FORM_LAST; ++id) {
+    Command(window, id);
+    EXPECT_TRUE(IsChecked(window, id) && IsModified());
+    EXPECT_EQ(IsChecked(window, ID_EUC_MODE), id == ID_FORM_EUC);
+    Command(window, ID_FILE_SAVE);
+    EXPECT_EQ(ReadBytes(File("empty.txt")), forms[id - ID_FORM_FIRST]);
+  }
+  // With 起動時 UTF-8, an ASCII file is UTF-8.
+  Command(window, ID_DEFAULT_UTF8);
+  WriteBytes(File("ascii.txt"), "abc");
+  Open(File("ascii.txt"));
+  SetEditText("abc\x82\xA0");
+  Command(window, ID_FILE_SAVE);
+  EXPECT_EQ(ReadBytes(File("ascii.txt")), "abc\xE3\x81\x82");
   // ｱｲ in EUC mode take their single shift, and come back as ｱｲ.
   Open(File("ai.txt"));
   Command(window, ID_REOPEN_SJIS);
@@ -355,9 +380,10 @@ TEST_F(DocumentCommands, FilesThatWereNotReadAreNeverSavedOver) {
     std::string message;
     UINT type;
   };
-  for (const Case& c : {Case{"large.txt", kTooLarge + "large.txt : 54kB", kTooLargeType},
-                        Case{"lf.txt", kTooLarge + "lf.txt : 31kB", kTooLargeType},
-                        Case{"locked.txt", kOpenFailed, kOpenFailedType}}) {
+  for (const Case& c :
+       {Case{"large.txt", kTooLarge + "large.txt : 54kB" + kNoEditorHint, kTooLargeType},
+        Case{"lf.txt", kTooLarge + "lf.txt : 31kB" + kNoEditorHint, kTooLargeType},
+        Case{"locked.txt", kOpenFailed, kOpenFailedType}}) {
     WriteBytes(File("shown.txt"), "shown");
     CopyText(Document.path, kPathCapacity, File("shown.txt").c_str());
     OpenDocument(window);

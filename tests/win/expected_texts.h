@@ -19,8 +19,12 @@ const std::string kDialogFailed = "ダイアログの生成に失敗しました
 constexpr UINT kDialogFailedType = MB_OK;
 // The head of the too-large notice; the name and size in kB follow. With
 // the hand-over on, it ends in the question.
-const std::string kTooLarge = "この文書は Hakuzo で開くには大きすぎます\n";
+const std::string kTooLarge = "この文書は Hakuzo で開くには大きすぎます (55,999 バイトまで)\n";
 constexpr UINT kTooLargeType = MB_OK;
+// While no editor takes such files, the notice says where to name one.
+const std::string kNoEditorHint =
+    "\n「オプション」>"
+    "「他エディタ」でエディタを指定すると、このようなファイルをそのエディタで開けます。";
 constexpr UINT kHandOverType = MB_YESNO | MB_ICONQUESTION;
 const std::string kNameTooLong = "ファイル名が長すぎるため開けません。";
 constexpr UINT kNameTooLongType = MB_OK | MB_ICONWARNING;
@@ -41,6 +45,8 @@ const std::string kUnkeptZero = "このファイルには NUL 文字 (00 のバ�
 const std::string kAfterNulLost =
     "NUL 文字より後ろは表示されず、上書き保存するとその部分は失われます。";
 const std::string kReopenHint = "「ファイル」>「開き直す」で読み直せます。";
+const std::string kChangedOnDisk =
+    "このファイルは他のプログラムで変更されています。上書きしますか？";
 const std::string kSaveAltersFile =
     "このファイルには Hakuzo がそのまま保持できないバイトがあります。";
 constexpr UINT kUnkeptType = MB_OK | MB_ICONWARNING;

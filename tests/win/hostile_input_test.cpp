@@ -144,7 +144,7 @@ TEST_F(Hostile, OddFilesAreRefusedOrShownAndNeverChanged) {
     BoxScript script({{IDOK, ""}});
     EXPECT_EQ(Open(File(c.name)), 0) << c.name;
     ASSERT_EQ(BoxScript::texts().size(), 1u) << c.name;
-    EXPECT_EQ(BoxScript::texts()[0], kTooLarge + c.name + " : " + c.shownSize);
+    EXPECT_EQ(BoxScript::texts()[0], kTooLarge + c.name + " : " + c.shownSize + kNoEditorHint);
     EXPECT_EQ(BoxScript::boxes()[0].type, kTooLargeType);
     ExpectUntitledEmpty(c.name);
   }

@@ -74,8 +74,16 @@ TEST_F(MainWindow, MenuIsTheJapaneseCommandTable) {
       "  文字(&C)",
       "    EUC(&E) =40017",
       "    LF(&L) =40018",
+      "    文字コード(&K)",
+      "      Shift_JIS(&S) =40060",
+      "      EUC-JP(&E) =40061",
+      "      UTF-8(&U) =40062",
+      "      UTF-8 (BOM)(&M) =40063",
+      "      UTF-16 LE(&L) =40064",
+      "      UTF-16 BE(&B) =40065",
       "    起動時(&S)",
       "      EUC(&E) =40028",
+      "      UTF-8(&U) =40030",
       "      LF(&L) =40029",
       "    -",
       "    フォント(&F) =40005",
@@ -166,8 +174,9 @@ TEST_F(MainWindow, OptionTogglesFlipMarkAndWriteAtOnce) {
     int id;
     const char* key;
   };
-  for (Toggle t : {Toggle{ID_DEFAULT_EUC, "Default EUC"}, Toggle{ID_DEFAULT_LF, "Default LF"},
-                   Toggle{ID_IME_ON_STARTUP, "Ime On Startup"}}) {
+  for (Toggle t :
+       {Toggle{ID_DEFAULT_EUC, "Default EUC"}, Toggle{ID_DEFAULT_LF, "Default LF"},
+        Toggle{ID_DEFAULT_UTF8, "Default UTF8"}, Toggle{ID_IME_ON_STARTUP, "Ime On Startup"}}) {
     Command(window, t.id);
     EXPECT_TRUE(IsChecked(window, t.id)) << t.key;
     EXPECT_EQ(IniValue("Set", t.key), "1") << t.key;
@@ -175,6 +184,10 @@ TEST_F(MainWindow, OptionTogglesFlipMarkAndWriteAtOnce) {
     EXPECT_FALSE(IsChecked(window, t.id)) << t.key;
     EXPECT_EQ(IniValue("Set", t.key), "0") << t.key;
   }
+  // EUC and UTF-8 at start exclude each other.
+  Command(window, ID_DEFAULT_EUC);
+  Command(window, ID_DEFAULT_UTF8);
+  EXPECT_TRUE(!IsChecked(window, ID_DEFAULT_EUC) && IniValue("Set", "Default EUC") == "0");
   // The input-method key is written with the spelling the file has always had.
   Command(window, ID_IME_ON_STARTUP);
   std::string file = ReadBytes(IniPathForTests());
@@ -184,13 +197,13 @@ TEST_F(MainWindow, OptionTogglesFlipMarkAndWriteAtOnce) {
 TEST_F(MainWindow, StoredOptionsAreReadAtCreation) {
   CloseTestMainWindow(window);
   WriteIni("Set", "Default EUC", "1");
+  WriteIni("Set", "Default UTF8", "1");    // of the two, UTF-8 holds
   WriteIni("Set", "Ime On Startup", "1");  // read back as "IME on Startup"
   WriteIni("Set", "Status Bar", "1");
   WriteIni("Window", "Open Mode", "40013");
   window = CreateTestMainWindow();
-  EXPECT_TRUE(IsChecked(window, ID_DEFAULT_EUC));
-  EXPECT_TRUE(IsChecked(window, ID_EUC_MODE));  // the new document takes the default
-  EXPECT_EQ(StatusPartText(1), "EUC");
+  EXPECT_TRUE(IsChecked(window, ID_DEFAULT_UTF8) && !IsChecked(window, ID_DEFAULT_EUC));
+  EXPECT_EQ(StatusPartText(1), "UTF-8");  // the new document takes the default
   EXPECT_TRUE(IsChecked(window, ID_IME_ON_STARTUP));
   EXPECT_EQ(Shell.imeOnStartup, 1);
   EXPECT_TRUE(IsChecked(window, ID_STATUS_BAR));

@@ -64,7 +64,7 @@ TEST_F(RelayLaunch, NoticeQuestionAndHandOver) {
     BoxLog log(IDYES);
     EXPECT_EQ(OfferRelay(nullptr, big.c_str(), 60000), 0);
     ASSERT_EQ(log.boxes().size(), 1u);
-    EXPECT_EQ(log.boxes()[0].text, kTooLarge + "big.txt : 58kB");
+    EXPECT_EQ(log.boxes()[0].text, kTooLarge + "big.txt : 58kB" + kNoEditorHint);
     EXPECT_EQ(log.boxes()[0].type, kTooLargeType);
   }
   // Asked and declined: nothing starts.
