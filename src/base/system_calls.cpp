@@ -34,7 +34,7 @@ void Find(HMODULE module, const char* name, Call* call) {
 // folder, and a DLL of the same name lying there would run in the editor.
 // A system folder that cannot be had, or too long for the name, is no
 // reason to load it by name. The DLL's own imports are then looked for in
-// its folder first, not in the current one (95 and NT 4.0 know the flag).
+// its folder first (95 and NT 4.0 know the flag).
 HMODULE LoadOnce(const char* name, bool* tried) {
   *tried = true;
   char path[MAX_PATH + 16];
@@ -54,6 +54,7 @@ SystemCalls& Calls() {
   calls.getTempFileName = GetTempFileNameA;
   calls.loadLibrary = LoadLibraryExA;
   calls.systemDirectory = GetSystemDirectoryA;
+  calls.isValidCodePage = IsValidCodePage;
   HMODULE kernel = GetModuleHandleA("kernel32.dll");
   Find(kernel, "ReplaceFileA", &calls.replaceFile);
   Find(kernel, "MoveFileExA", &calls.moveFileEx);

@@ -21,6 +21,7 @@ using MonitorFromRectCall = HMONITOR(WINAPI*)(LPCRECT rect, DWORD flags);
 using MonitorInfoCall = BOOL(WINAPI*)(HMONITOR monitor, LPMONITORINFO info);
 using LoadLibraryCall = HMODULE(WINAPI*)(LPCSTR path, HANDLE file, DWORD flags);
 using SystemDirectoryCall = UINT(WINAPI*)(LPSTR folder, UINT capacity);
+using CodePageCall = BOOL(WINAPI*)(UINT codePage);
 
 // KERNEL32 and USER32: always loaded, so looked up with GetModuleHandleA.
 struct SystemCalls {
@@ -31,6 +32,7 @@ struct SystemCalls {
   MonitorInfoCall getMonitorInfo;       // GetMonitorInfoA: 98 and 2000 on
   LoadLibraryCall loadLibrary;          // LoadLibraryExA: everywhere; a seam for tests
   SystemDirectoryCall systemDirectory;  // GetSystemDirectoryA: everywhere; a seam for tests
+  CodePageCall isValidCodePage;         // IsValidCodePage: everywhere; a seam for tests
 };
 
 // COMDLG32: the Open and Save, font and colour dialogs.

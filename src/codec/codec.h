@@ -12,7 +12,7 @@
 // takes a row here, its reading in the guess, its conversion (the byte forms
 // in kanji_pairs.cpp, the Unicode forms in unicode.cpp), and its item under
 // File > 開き直す (resource.h, hakuzo.rc).
-enum class TextEncoding { Sjis, Euc, Utf8, Utf16Le, Utf16Be };
+enum class TextEncoding : unsigned char { Sjis, Euc, Utf8, Utf16Le, Utf16Be };
 constexpr int kEncodingCount = 5;
 constexpr const char* kEncodingNames[kEncodingCount] = {"Shift_JIS", "EUC-JP", "UTF-8", "UTF-16 LE",
                                                         "UTF-16 BE"};
@@ -22,7 +22,7 @@ constexpr const char* kEncodingShortNames[kEncodingCount] = {"", "EUC", "UTF-8",
 // 文字コード), in the order of its items.
 struct FormChoice {
   TextEncoding encoding;
-  int byteOrderMark;  // UTF-16 is written with its mark, as Windows writes it
+  unsigned char byteOrderMark;  // UTF-16 is written with its mark, as Windows writes it
 };
 constexpr FormChoice kFormChoices[] = {
     {TextEncoding::Sjis, 0}, {TextEncoding::Euc, 0},     {TextEncoding::Utf8, 0},
@@ -73,8 +73,8 @@ unsigned short EucPairToSjis(unsigned short code);
 unsigned short SjisPairToEuc(unsigned short code);
 
 // The seven Shift_JIS symbols (～ ∥ － ― ￠ ￡ ￢) that code page 932 gives
-// other code points than JIS does; Macs, Linux and Python write UTF-8 with
-// the JIS ones.
+// other code points than JIS does; UTF-8 made on Macs and on Linux has the
+// JIS ones.
 constexpr int kJisSymbolCount = 7;
 
 // The form of a document's file, which a save writes.
@@ -88,8 +88,8 @@ struct FileForm {
 };
 
 // The form a Japanese user meant count bytes to be in (zero bytes and all).
-// A byte-order mark decides alone; bytes of printable ASCII, tabs and line
-// ends keep the encoding of defaults. Otherwise every reading the bytes
+// A byte-order mark decides alone; bytes of ASCII (with fewer than two zero
+// bytes) keep the encoding of defaults. Otherwise every reading the bytes
 // allow is weighed: the one with the fewest ill-formed sequences, then with
 // the most ordinary characters (kana, common kanji, ASCII, line ends) wins;
 // ties go to UTF-16, then UTF-8, then as DetectEncoding says. Line ends

@@ -152,12 +152,15 @@ FileForm GuessFileForm(const char* bytes, int count, const FileForm& defaults) {
   }
   const unsigned char* t = reinterpret_cast<const unsigned char*>(bytes);
   int zeros[2] = {0, 0};
-  bool plain = true;
+  bool ascii = true;
   for (int i = 0; i < count; ++i) {
     zeros[i & 1] += t[i] == 0;
-    plain &= AsciiCost(t[i]).kind != CharKind::Strange;
+    ascii &= t[i] < 0x80;
   }
-  if (plain) return FileFormIn(defaults.encoding, bytes, count, defaults);
+  // Every byte form reads ASCII alike, control characters too: no sign of
+  // an encoding, so the defaults hold.
+  if (ascii && zeros[0] + zeros[1] < 2)
+    return FileFormIn(defaults.encoding, bytes, count, defaults);
 
   // ASCII, Shift_JIS, EUC-JP and UTF-8 hold no zero bytes, UTF-16 is full of
   // them; a stray one says nothing. UTF-16 is read first where it is

@@ -25,7 +25,7 @@ struct DocumentState {
   char TextBuffer[BufferCapacity + 1];
   char ScratchBuffer[BufferCapacity + 1];
   // The form of the file, which a save writes: guessed at a load, named by
-  // the user at a reopen, switched by the EUC and LF items.
+  // the user at a reopen, chosen under オプション > 文字.
   FileForm form;
   int defaultLf;
   int defaultEuc;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/system_calls.h"
 #include "text/text.h"
 
 namespace {
@@ -78,6 +79,7 @@ int EncodeUnicode(DocumentState& d) {
       piece += step;
     }
     int n = MultiByteToWideChar(kCodePage932, 0, text + at, piece, pieceUnits, kPieceUnits);
+    if (n == 0) return 0;  // never a file cut short
     ToJisSymbols(Units(pieceUnits), n, d.form.jisSymbols);
     int m = EncodeUnits(d.form.encoding, Units(pieceUnits), n, d.ScratchBuffer + out,
                         BufferCapacity - out);
@@ -93,9 +95,13 @@ int EncodeUnicode(DocumentState& d) {
 
 }  // namespace
 
+int CanHoldUnicodeForms() {
+  return Calls().isValidCodePage(kCodePage932) != 0;
+}
+
 void ResetFileForm(DocumentState& document) {
   TextEncoding encoding = document.defaultEuc ? TextEncoding::Euc : TextEncoding::Sjis;
-  if (document.defaultUtf8) encoding = TextEncoding::Utf8;
+  if (document.defaultUtf8 && CanHoldUnicodeForms()) encoding = TextEncoding::Utf8;
   document.form = {encoding, 0, document.defaultLf, 0};
   document.decodeLoss = 0;
 }
@@ -107,7 +113,7 @@ LoadOutcome DecodeFileForm(DocumentState& document, long long count, const TextE
                         : GuessFileForm(bytes, length, document.form);
   // Without code page 932 (a Windows without Japanese support) a Unicode
   // file shows its bytes, and the open check warns.
-  if (IsUnicode(form.encoding) && !IsValidCodePage(kCodePage932)) {
+  if (IsUnicode(form.encoding) && !CanHoldUnicodeForms()) {
     form = FileFormIn(DetectEncoding(bytes, TextEncoding::Euc), bytes, length, document.form);
   }
   document.form = form;

@@ -4,6 +4,10 @@
 
 #include "document/document_state.h"
 
+// Whether this Windows has code page 932, through which the editor's text
+// reaches the Unicode forms. Without it no document takes one.
+int CanHoldUnicodeForms();
+
 // The form of a new document and the start of every load: the defaults.
 void ResetFileForm(DocumentState& document);
 

@@ -15,7 +15,7 @@ int SaveKeepsFile(const char* saved, int savedLength, const char* file, int file
 // or bytes that are no characters in its encoding.
 enum class UnkeptKind { Utf16, Utf8, ZeroBytes, Characters, Unmappable };
 
-// Judged from the file's own bytes (bytes[length] is 0), as the guess of
+// Judged from the file's own bytes (file[length] is 0), as the guess of
 // their form reads them: UTF-16, UTF-8 with a mark, zero bytes, UTF-8;
 // anything else is characters that a save would write differently.
 UnkeptKind UnkeptKindOf(const char* file, int length);

@@ -17,8 +17,7 @@ namespace {
 constexpr const char* kRelayFailed = "ファイルの受け渡しに失敗しました";
 // After the too-large notice while no editor takes such files.
 constexpr const char* kNoEditorHint =
-    "\n「オプション」>「他エディタ」でエディタを指定すると、このようなファイルを"
-    "そのエディタで開けます。";
+    "\n「オプション」>「他エディタ」で、このようなファイルを開くエディタを指定できます。";
 
 // The editor runs on its own: own console, own process group, default error mode.
 constexpr DWORD kEditorCreationFlags =

@@ -37,7 +37,8 @@ int ComposeTooLargeNotice(char* notice, int capacity, const char* path, unsigned
   char name[kRelayShownNameMax + 1];
   ShortenName(name, sizeof name, FileNamePart(path));
   return FormatText(notice, capacity,
-                    "この文書は Hakuzo で開くには大きすぎます (55,999 バイトまで)\n%s : %llukB",
+                    "この文書は Hakuzo で開くには大きすぎます (55,999 バイト、改行を CR LF "
+                    "にして 63,999 バイトまで)\n%s : %llukB",
                     name, size / 1024);
 }
 

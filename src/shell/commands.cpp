@@ -44,8 +44,10 @@ void ChooseForm(HWND window, int id) {
   } else if (id == ID_EUC_MODE) {
     ChooseFileForm(form, form.encoding == TextEncoding::Euc ? ID_FORM_SJIS - ID_FORM_FIRST
                                                             : ID_FORM_EUC - ID_FORM_FIRST);
-  } else {
+  } else if (FileFormChoice(form) != id - ID_FORM_FIRST) {
     ChooseFileForm(form, id - ID_FORM_FIRST);
+  } else {
+    return;  // the form it has: nothing changes
   }
   SetDocumentForm(window, form);
 }

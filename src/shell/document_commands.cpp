@@ -178,6 +178,10 @@ void ShowDocumentForm(HWND mainWindow) {
   for (int id = ID_REOPEN_FIRST; id <= ID_REOPEN_LAST; ++id) {
     MarkCommand(mainWindow, id, static_cast<int>(Document.form.encoding) == id - ID_REOPEN_FIRST);
   }
+  for (int i = 0; i < kFormChoiceCount; ++i) {
+    GreyCommand(mainWindow, ID_FORM_FIRST + i,
+                IsUnicode(kFormChoices[i].encoding) && !CanHoldUnicodeForms());
+  }
   CheckMenuRadioItem(GetMenu(mainWindow), ID_FORM_FIRST, ID_FORM_LAST,
                      ID_FORM_FIRST + FileFormChoice(Document.form), MF_BYCOMMAND);
   ShowModeIndicators(kEncodingShortNames[static_cast<int>(Document.form.encoding)],

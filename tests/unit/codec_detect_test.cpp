@@ -97,6 +97,8 @@ TEST(GuessTests, FormOfRealFiles) {
       // ﾄﾞﾗﾑ, ﾅﾎﾟﾘ: voicing marks after the last kana that take them
       {"\xC4\xDE\xD7\xD1\n", TextEncoding::Sjis, 1, 0},
       {"\xC5\xCE\xDF\xD8\n", TextEncoding::Sjis, 1, 0},
+      // a form feed names no encoding: the default holds
+      {"abc\x0C\r\n", TextEncoding::Sjis, 0, 0},
       // 〜 and ¬ by their JIS code points: bits 0 and 6
       {"10\xE6\x99\x82\xE3\x80\x9C", TextEncoding::Utf8, 0, 1},
       {"\xC2\xAC\xE3\x81\x82", TextEncoding::Utf8, 0, 1 << 6},

@@ -7,7 +7,9 @@
 
 namespace {
 
-const std::string kNoticeHead = "この文書は Hakuzo で開くには大きすぎます (55,999 バイトまで)\n";
+const std::string kNoticeHead =
+    "この文書は Hakuzo で開くには大きすぎます (55,999 バイト、改行を CR LF にして 63,999 "
+    "バイトまで)\n";
 
 std::string Notice(const char* path, unsigned long long size) {
   char text[kRelayMessageCapacity];

@@ -19,12 +19,13 @@ const std::string kDialogFailed = "ダイアログの生成に失敗しました
 constexpr UINT kDialogFailedType = MB_OK;
 // The head of the too-large notice; the name and size in kB follow. With
 // the hand-over on, it ends in the question.
-const std::string kTooLarge = "この文書は Hakuzo で開くには大きすぎます (55,999 バイトまで)\n";
+const std::string kTooLarge =
+    "この文書は Hakuzo で開くには大きすぎます (55,999 バイト、改行を CR LF にして 63,999 "
+    "バイトまで)\n";
 constexpr UINT kTooLargeType = MB_OK;
 // While no editor takes such files, the notice says where to name one.
 const std::string kNoEditorHint =
-    "\n「オプション」>"
-    "「他エディタ」でエディタを指定すると、このようなファイルをそのエディタで開けます。";
+    "\n「オプション」>「他エディタ」で、このようなファイルを開くエディタを指定できます。";
 constexpr UINT kHandOverType = MB_YESNO | MB_ICONQUESTION;
 const std::string kNameTooLong = "ファイル名が長すぎるため開けません。";
 constexpr UINT kNameTooLongType = MB_OK | MB_ICONWARNING;

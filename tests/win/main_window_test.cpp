@@ -9,12 +9,17 @@
 #include <vector>
 
 #include "base/shell_options.h"
+#include "base/system_calls.h"
 #include "harness.h"
 #include "resource.h"
 #include "statusbar/status_bar.h"
 #include "view/edit_view.h"
 
 namespace {
+
+BOOL WINAPI NoCodePage(UINT) {
+  return FALSE;
+}
 
 class MainWindow : public testing::Test {
  protected:
@@ -210,6 +215,12 @@ TEST_F(MainWindow, StoredOptionsAreReadAtCreation) {
   EXPECT_TRUE(IsWindowVisible(StatusBar.statusWindow));
   EXPECT_TRUE(IsChecked(window, ID_OPEN_MAXIMIZED));
   EXPECT_FALSE(IsChecked(window, ID_OPEN_DEFAULT));
+  // Without code page 932 no document is UTF-8, nor can be made so.
+  Calls().isValidCodePage = NoCodePage;
+  Command(window, ID_FILE_NEW);
+  EXPECT_EQ(StatusPartText(1), "");
+  EXPECT_TRUE(IsGreyed(window, ID_FORM_UTF8) && !IsGreyed(window, ID_FORM_EUC));
+  ResetSystemCalls();
 }
 
 TEST_F(MainWindow, ACommandWithANonzeroHighWordRunsTheSameCommand) {
