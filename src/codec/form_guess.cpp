@@ -46,9 +46,7 @@ bool IsHalfWidthKana(unsigned c) {
 }
 
 constexpr unsigned kSingleShift2 = 0x8E;  // EUC-JP: a half-width katakana follows
-constexpr unsigned kSingleShift3 = 0x8F;  // EUC-JP: a JIS X 0212 character follows
 constexpr unsigned kIllFormed = 0xFFFFFFFFu;
-constexpr unsigned kJisX0212 = 0xFF00;  // past every row of JIS X 0208: a rare kanji
 
 // The character at t[*at] in the encoding, as a JIS X 0208 row * 256 +
 // cell (0x100 and up), a half-width katakana by its Shift_JIS byte (A1-DF),
@@ -73,10 +71,8 @@ unsigned NextChar(TextEncoding encoding, const unsigned char* t, int count, int*
       *at = i + 2;
       return next;
     }
-    if (c == kSingleShift3 && IsEucByte(next) && i + 2 < count && IsEucByte(t[i + 2])) {
-      *at = i + 3;
-      return kJisX0212;
-    }
+    // JIS X 0212 (after 8F) is ill-formed here too: the editor has no
+    // Shift_JIS for it, so a file read so could not be saved back.
     if (!IsEucByte(c) || !IsEucByte(next)) return kIllFormed;
     *at = i + 2;
     return (c - 0xA0) << 8 | (next - 0xA0);
@@ -96,10 +92,10 @@ unsigned NextChar(TextEncoding encoding, const unsigned char* t, int count, int*
 CharCost CostOf(TextEncoding encoding, unsigned c) {
   if (encoding == TextEncoding::Sjis || encoding == TextEncoding::Euc) {
     if (c < 0x100) return AsciiCost(c);
-    if (c >> 8 > 94) {  // Shift_JIS F0-F9 (the user's own), FA-FC (IBM's); JIS X 0212
+    if (c >> 8 > 94) {  // Shift_JIS F0-F9 (the user's own), FA-FC (IBM's)
       const bool ibm = c >> 8 >= 115 && c <= (119u << 8 | 12);  // FA40-FC4B
-      return ibm || c == kJisX0212 ? CharCost{CharKind::Kanji, kCostRareKanji}
-                                   : CharCost{CharKind::Strange, kCostUnassigned};
+      return ibm ? CharCost{CharKind::Kanji, kCostRareKanji}
+                 : CharCost{CharKind::Strange, kCostUnassigned};
     }
     return JisCost(c >> 8, c & 0xFF);
   }
