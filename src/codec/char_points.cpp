@@ -2,8 +2,6 @@
 
 namespace {
 
-constexpr CharCost kUnassigned = {CharKind::Strange, kCostUnassigned};
-
 // The cells of JIS X 0208 rows 2, 3 and 6-8 and of row 13 (NEC's special
 // characters, in every Shift_JIS of Windows) that hold a character; the rest
 // of those rows is empty.

@@ -61,6 +61,8 @@ inline CharCost AsciiCost(unsigned c) {
   if (c == '\t' || c == '\n' || c == '\r') return {CharKind::LineEnd, kCostLineEnd};
   return {CharKind::Strange, kCostControl};
 }
+constexpr CharCost kUnassigned = {CharKind::Strange, kCostUnassigned};
+
 // Bit (row - 16) * 94 + cell - 1 is set for the jouyou kanji of rows 16-47.
 extern const unsigned char kJoyoKanjiBits[376];
 
@@ -70,7 +72,6 @@ CharCost JisSymbolCost(unsigned row, unsigned cell);
 // A JIS X 0208 character by row and cell (1-94 each). Inline for the rows
 // that real text is made of.
 inline CharCost JisCost(unsigned row, unsigned cell) {
-  constexpr CharCost kUnassigned = {CharKind::Strange, kCostUnassigned};
   if (row == 4 || row == 5) {
     return cell <= (row == 4 ? 83u : 86u) ? CharCost{CharKind::Kana, kCostKana} : kUnassigned;
   }

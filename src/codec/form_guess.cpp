@@ -3,6 +3,7 @@
 // ends, JIS symbols) read off in the encoding chosen.
 #include <climits>
 
+#include "codec/byte_classes.h"
 #include "codec/char_points.h"
 #include "codec/codec.h"
 
@@ -29,23 +30,10 @@ bool Lost(const Tally& t, const Bound& best) {
   return t.illFormed > best.illFormed || (t.illFormed == best.illFormed && t.cost > best.cost);
 }
 
-bool IsSjisLead(unsigned c) {
-  return c - 0x81u < 0x1Fu || c - 0xE0u < 0x1Du;  // 0x81-0x9F, 0xE0-0xFC
-}
-
 bool IsSjisTrail(unsigned c) {
   return c - 0x40u < 0xBDu && c != 0x7F;  // 0x40-0xFC without 0x7F
 }
 
-bool IsEucByte(unsigned c) {
-  return c - 0xA1u < 0x5Eu;  // 0xA1-0xFE
-}
-
-bool IsHalfWidthKana(unsigned c) {
-  return c - 0xA1u < 0x3Fu;  // 0xA1-0xDF
-}
-
-constexpr unsigned kSingleShift2 = 0x8E;  // EUC-JP: a half-width katakana follows
 constexpr unsigned kIllFormed = 0xFFFFFFFFu;
 
 // The character at t[*at] in the encoding, as a JIS X 0208 row * 256 +
@@ -58,7 +46,7 @@ unsigned NextChar(TextEncoding encoding, const unsigned char* t, int count, int*
   const unsigned next = i + 1 < count ? t[i + 1] : 0;
   *at = i + 1;
   if (encoding == TextEncoding::Sjis) {
-    if (c < 0x80 || IsHalfWidthKana(c)) return c;
+    if (c < 0x80 || IsHalfWidthKatakana(c)) return c;
     if (!IsSjisLead(c) || !IsSjisTrail(next)) return kIllFormed;
     *at = i + 2;
     const unsigned k = c - (c >= 0xE0 ? 0xC1 : 0x81);
@@ -67,7 +55,7 @@ unsigned NextChar(TextEncoding encoding, const unsigned char* t, int count, int*
   }
   if (encoding == TextEncoding::Euc) {
     if (c < 0x80) return c;
-    if (c == kSingleShift2 && IsHalfWidthKana(next)) {
+    if (c == kSingleShift2 && IsHalfWidthKatakana(next)) {
       *at = i + 2;
       return next;
     }
@@ -118,7 +106,7 @@ Tally Read(TextEncoding encoding, const unsigned char* t, int count, const Bound
     }
     tally.multiByte |= i - start > 1;
     // Half-width katakana, in Unicode too, by their Shift_JIS byte.
-    const bool kana = unicode ? c - 0xFF61u < 0x3Fu : IsHalfWidthKana(c);
+    const bool kana = unicode ? c - 0xFF61u < 0x3Fu : IsHalfWidthKatakana(c);
     if (kana && unicode) c -= 0xFEC0;
     const CharCost cost = kana ? HalfWidthKanaCost(c, tally.kana) : CostOf(encoding, c);
     tally.cost += cost.cost + SwitchCost(tally.kind, cost.kind);

@@ -1,6 +1,7 @@
 // JIS X 0208 two-byte characters between EUC-JP and Shift_JIS, by arithmetic
 // alone, and the half-width katakana, which EUC-JP writes after the single
 // shift 8E. Every byte that is not part of a character is copied unchanged.
+#include "codec/byte_classes.h"
 #include "codec/codec.h"
 
 #include <cstddef>
@@ -12,20 +13,6 @@
 #endif
 
 namespace {
-
-inline bool IsEucByte(unsigned c) {
-  return c - 0xA1u < 0x5Eu;
-}  // 0xA1-0xFE
-
-inline bool IsSjisLead(unsigned c) {
-  return c - 0x81u < 0x1Fu || c - 0xE0u < 0x1Du;  // 0x81-0x9F, 0xE0-0xFC
-}
-
-constexpr unsigned kSingleShift2 = 0x8E;
-
-inline bool IsHalfWidthKatakana(unsigned c) {
-  return c - 0xA1u < 0x3Fu;  // 0xA1-0xDF
-}
 
 // The row pair k = (row - 1) / 2 picks the lead byte; the row's parity picks
 // the trail range (odd rows 0x40-0x9E without 0x7F, even rows 0x9F-0xFC).
