@@ -143,12 +143,13 @@ void ChooseFileForm(FileForm& form, int choice) {
 }
 
 int FileFormChoice(const FileForm& form) {
-  int choice = 0;
-  while (choice < kFormChoiceCount - 1 &&
-         (kFormChoices[choice].encoding != form.encoding ||
-          (form.encoding == TextEncoding::Utf8 &&
-           kFormChoices[choice].byteOrderMark != form.byteOrderMark))) {
-    ++choice;
+  for (int i = 0; i < kFormChoiceCount; ++i) {
+    const FormChoice& c = kFormChoices[i];
+    // Only UTF-8 has an item with its mark and one without.
+    if (c.encoding == form.encoding &&
+        (c.encoding != TextEncoding::Utf8 || c.byteOrderMark == form.byteOrderMark)) {
+      return i;
+    }
   }
-  return choice;
+  return 0;
 }
