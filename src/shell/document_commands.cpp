@@ -147,21 +147,23 @@ void PresentDocument(HWND mainWindow, bool guessed) {
   if (pendingWarning) PostMessageA(mainWindow, WM_COMMAND, ID_OPEN_WARNING, 0);
 }
 
+// A save that could lose what is on disk asks first; No is the default.
+int AskBeforeSave(HWND mainWindow, const char* question) {
+  return ShowMessage(mainWindow, question, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
 // A save over a file that another program changed since the open or the
-// last save here asks first; No is the default. A file gone is saved anew.
+// last save here asks first. A file gone is saved anew.
 int AllowSaveOverChange(HWND mainWindow) {
   FileStamp now;
   if (!Document.stampKnown || !ReadFileStamp(Document.path, &now)) return 1;
   if (now.size == Document.stamp.size && now.writeTime == Document.stamp.writeTime) return 1;
-  return ShowMessage(mainWindow, kChangedOnDisk, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) ==
-         IDYES;
+  return AskBeforeSave(mainWindow, kChangedOnDisk);
 }
 
-// The save over a file that it would change asks first; No is the default.
+// The save over a file that it would change asks first.
 int AllowSaveOverFile(HWND mainWindow) {
-  if (!Document.saveAltersFile) return 1;
-  return ShowMessage(mainWindow, kSaveAltersFile, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) ==
-         IDYES;
+  return !Document.saveAltersFile || AskBeforeSave(mainWindow, kSaveAltersFile);
 }
 
 int RefuseTextTooLargeToSave(HWND mainWindow) {
