@@ -107,13 +107,23 @@ TEST_F(DocumentCommands, OpensBothFormsAndSavesThemBackByteExact) {
   EXPECT_EQ(WindowTitle(window), "euc.txt - Hakuzo *");
   Command(window, ID_FILE_SAVE);
   EXPECT_EQ(ReadBytes(File("euc.txt")), "z\x93\xfa\x96\x7b\nabc\n");
-  // Another program's change is not written over unasked: No keeps it.
-  WriteBytes(File("euc.txt"), "theirs");
-  Script script({{IDNO, ""}});
-  EXPECT_EQ(SaveCommand(window), 0);
-  ASSERT_EQ(Script::texts(), std::vector<std::string>{kChangedOnDisk});
-  EXPECT_EQ(Script::boxes()[0].type, UINT{MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2});
-  EXPECT_EQ(ReadBytes(File("euc.txt")), "theirs");
+  // Another program's change is not written over unasked: No keeps it. It
+  // is seen by its size, and by its time when the size stays.
+  const FILETIME saved = WriteTime(File("euc.txt"));
+  const FILETIME older = {0, saved.dwHighDateTime - 1};
+  const struct {
+    const char* theirs;
+    FILETIME time;
+  } changes[] = {{"theirs", saved}, {"theirs 10\n", older}};
+  for (const auto& c : changes) {
+    WriteBytes(File("euc.txt"), c.theirs);
+    SetWriteTime(File("euc.txt"), c.time);
+    Script script({{IDNO, ""}});
+    EXPECT_EQ(SaveCommand(window), 0);
+    ASSERT_EQ(Script::texts(), std::vector<std::string>{kChangedOnDisk});
+    EXPECT_EQ(Script::boxes()[0].type, UINT{MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2});
+    EXPECT_EQ(ReadBytes(File("euc.txt")), c.theirs);
+  }
 }
 
 // Each file reopened in the encoding the user names: shown in it, named in
@@ -433,14 +443,23 @@ TEST_F(DocumentCommands, ATextTheSaveCannotHoldIsRefused) {
   SetEditText(text.c_str());
   EXPECT_EQ(SaveCommand(window), 1);
   EXPECT_EQ(ReadBytes(File("big.txt")).size(), 63999u);
-  // Not in UTF-16, which takes twice the bytes: the message names its limit.
-  Document.form.encoding = TextEncoding::Utf16Le;
-  {
+  // Not in UTF-16, which takes twice the bytes, nor ｱ in EUC-JP, two bytes
+  // there: the message names the form's limit.
+  const struct {
+    TextEncoding encoding;
+    std::string text;
+    const char* limit;
+  } forms[] = {
+      {TextEncoding::Utf16Le, text, "UTF-16 LE で保存できるのは 64,000"},
+      {TextEncoding::Euc, std::string(32000, '\xB1'), "EUC-JP で保存できるのは 63,999"},
+  };
+  for (const auto& f : forms) {
+    SetEditText(f.text.c_str());
+    Document.form.encoding = f.encoding;
     Script script({{IDOK, ""}});
     EXPECT_EQ(SaveCommand(window), 0);
     EXPECT_EQ(Script::texts(),
-              std::vector<std::string>{kSaveRefused + "\nUTF-16 LE で保存できるのは "
-                                                      "64,000 バイトまでです。"});
+              std::vector<std::string>{kSaveRefused + "\n" + f.limit + " バイトまでです。"});
   }
   EXPECT_EQ(ReadBytes(File("big.txt")).size(), 63999u);
 }

@@ -445,6 +445,19 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   CloseHandle(file);
 }
 
+FILETIME WriteTime(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data = {};
+  GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+  return data.ftLastWriteTime;
+}
+
+void SetWriteTime(const std::string& path, const FILETIME& time) {
+  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  SetFileTime(file, nullptr, nullptr, &time);
+  CloseHandle(file);
+}
+
 std::string ReadBytes(const std::string& path) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -97,6 +97,8 @@ std::string ExeFolder();
 std::string TestFolder();
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
+FILETIME WriteTime(const std::string& path);
+void SetWriteTime(const std::string& path, const FILETIME& time);
 bool FileExists(const std::string& path);
 // The names of the files and folders in folder, sorted.
 std::vector<std::string> FilesIn(const std::string& folder);
