@@ -445,16 +445,11 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   CloseHandle(file);
 }
 
-FILETIME WriteTime(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data = {};
-  GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
-  return data.ftLastWriteTime;
-}
-
-void SetWriteTime(const std::string& path, const FILETIME& time) {
+void SetWriteTime(const std::string& path, unsigned long long time) {
+  const FILETIME at = {static_cast<DWORD>(time), static_cast<DWORD>(time >> 32)};
   HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  SetFileTime(file, nullptr, nullptr, &time);
+  SetFileTime(file, nullptr, nullptr, &at);
   CloseHandle(file);
 }
 

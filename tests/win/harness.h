@@ -97,8 +97,7 @@ std::string ExeFolder();
 std::string TestFolder();
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
-FILETIME WriteTime(const std::string& path);
-void SetWriteTime(const std::string& path, const FILETIME& time);
+void SetWriteTime(const std::string& path, unsigned long long time);  // in 100 ns since 1601
 bool FileExists(const std::string& path);
 // The names of the files and folders in folder, sorted.
 std::vector<std::string> FilesIn(const std::string& folder);
